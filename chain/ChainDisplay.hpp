@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ChainModel.hpp"
+
+#include "surface/Canvas.hpp"
+
+namespace chain {
+
+inline constexpr surface::Rgb surfaceBackground = surface::RGB(255, 255, 224);
+inline constexpr surface::Rgb dotColour = surface::RGB(0, 0, 0);
+inline constexpr surface::Rgb dampingMarkerColour = surface::RGB(255, 128, 128);
+inline constexpr surface::Rgb obstacleMarkerColour = surface::RGB(255, 0, 255);
+
+// The pen width of the dots; markers drawn with another width set it back.
+inline constexpr int dotWidth = 4;
+inline constexpr int heavyDotWidth = 5;
+
+// The vertical marker lines over the full height of the surface.
+enum class Marker { damping, obstacle, refraction };
+
+void drawMarker(surface::Canvas& canvas, Marker marker);
+// Paints the marker over in the background colour.
+void eraseMarker(surface::Canvas& canvas, Marker marker);
+
+// Draws the markers of the settings that are on, after the surface was cleared.
+void RedrawMarkers(const ChainModel& model, surface::Canvas& canvas);
+
+// The drawing step of a pass: every point is erased where it was last drawn
+// and drawn where it is now, point by point, and yDrawn records where.
+void drawChain(ChainModel& model, surface::Canvas& canvas);
+
+} // namespace chain

@@ -1,0 +1,29 @@
+#include "InfoLayout.hpp"
+
+#include "surface/ClassicFont.hpp"
+#include "surface/Twips.hpp"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace chain {
+
+void buildInfoWindow(QWidget* window, const QString& title, double clientWidthTwips, double clientHeightTwips,
+                     std::span<const InfoLabel> labels)
+{
+    constexpr surface::Rgb introduction = surface::RGB(255, 192, 192);
+    constexpr surface::Rgb body = surface::RGB(255, 255, 224);
+    const QFont font = surface::classicFont(8.25);
+
+    window->setWindowTitle(title);
+    window->setFont(font);
+    window->setFixedSize(surface::twips::toPixels(clientWidthTwips), surface::twips::toPixels(clientHeightTwips));
+    bool first = true;
+    for (const InfoLabel& info : labels) {
+        QLabel* label = surface::makeLabel(window, info.text, info.place, font, first ? introduction : body);
+        label->setObjectName(QString::fromLatin1(info.name));
+        first = false;
+    }
+}
+
+} // namespace chain

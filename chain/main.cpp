@@ -1,0 +1,14 @@
+#include "Form1.hpp"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QStringLiteral("kettlab"));
+    chain::Form1 form;
+    form.Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Rgb.hpp"
+
+#include <QFont>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace surface {
+
+// The standard controls of the forms runtime, placed at design positions in
+// twips inside their container. Labels wrap their caption within their width
+// and fill their background, so a captionless label serves as a lamp or bar;
+// text boxes are display fields that only the program writes.
+struct TwipsRect {
+    double left;
+    double top;
+    double width;
+    double height;
+};
+
+QLabel* makeLabel(QWidget* parent, const QString& caption, TwipsRect place, const QFont& font, Rgb back);
+QPushButton* makeButton(QWidget* parent, const QString& caption, TwipsRect place, const QFont& font);
+QLineEdit* makeTextBox(QWidget* parent, const QString& text, TwipsRect place, const QFont& font);
+QRadioButton* makeOption(QWidget* parent, const QString& caption, TwipsRect place, const QFont& font, Rgb back);
+
+struct ScrollRange {
+    int min;
+    int max;
+    int smallChange;
+    int largeChange;
+    int value;
+};
+QScrollBar* makeScrollBar(QWidget* parent, TwipsRect place, ScrollRange range);
+
+// A framed group box with its caption in the top border; its children are
+// placed in twips from its top-left corner.
+QGroupBox* makeFramedBox(QWidget* parent, const QString& caption, const QFont& captionFont);
+
+// The BackColor of a label, button, option button or text box.
+void setBackColor(QWidget* control, Rgb colour);
+Rgb backColor(const QWidget* control);
+
+} // namespace surface

@@ -1,0 +1,17 @@
+#include "ClassicFont.hpp"
+
+#include <QStringList>
+
+namespace surface {
+
+QFont classicFont(double points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace surface

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "Canvas.hpp"
+#include "UserScale.hpp"
+
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+
+#include <map>
+#include <vector>
+
+namespace surface {
+
+// A picture box: a widget that owns a retained backing image at device
+// resolution, paints into it immediately in user coordinates and only blits
+// it when Qt asks for a repaint. Mouse events are reported in user
+// coordinates with the forms runtime's button numbers (1 left, 2 right,
+// 4 middle; in a move the sum of the buttons held).
+class DrawingSurface : public QWidget, public Canvas {
+    Q_OBJECT
+
+public:
+    explicit DrawingSurface(QWidget* parent = nullptr);
+
+    void setScale(const UserScale& scale);
+    const UserScale& scale() const { return scale_; }
+
+    void setBackColor(Rgb colour);
+    Rgb BackColor() const override { return back_; }
+    Rgb ForeColor() const override;
+
+    void setDrawWidth(int pixels) override { drawWidth_ = pixels < 1 ? 1 : pixels; }
+    int DrawWidth() const override { return drawWidth_; }
+
+    void PSet(float x, float y, Rgb colour) override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void LineBox(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void Cls() override;
+
+    // Logical pixel position of a point given in user units, and back.
+    QPointF toPixel(double x, double y) const;
+    QPointF toUser(QPointF pixel) const;
+
+    // Keeps a child control's top-left corner at a point in user units.
+    void placeChild(QWidget* child, double left, double top);
+
+    // The backing image; its devicePixelRatio is the widget's.
+    const QImage& image() const { return image_; }
+
+signals:
+    void mouseDown(int button, int shift, float x, float y);
+    void mouseMove(int button, int shift, float x, float y);
+    void mouseUp(int button, int shift, float x, float y);
+    // The backing image was made anew (its size changed) and is blank.
+    void backingReset();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Span {
+        int dx;
+        int length;
+    };
+
+    void ensureImage();
+    void strokeLine(QPointF from, QPointF to, Rgb colour, bool box);
+    const std::vector<Span>& dotSpans(int deviceDiameter);
+    void placeChildren();
+    void changed();
+
+    UserScale scale_;
+    Rgb back_{255, 255, 255};
+    int drawWidth_ = 1;
+    QImage image_;
+    bool repaintPending_ = false;
+    std::map<int, std::vector<Span>> dotShapes_;
+    std::map<QWidget*, QPointF> childPlaces_;
+};
+
+} // namespace surface

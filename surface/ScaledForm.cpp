@@ -1,0 +1,90 @@
+#include "ScaledForm.hpp"
+
+#include "Twips.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace surface {
+
+ScaledForm::ScaledForm(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+QMargins ScaledForm::frameMargins() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void ScaledForm::setOuterSize(double widthTwips, double heightTwips)
+{
+    outerTwips_ = QSizeF(widthTwips, heightTwips);
+    applyOuterSize();
+}
+
+void ScaledForm::applyOuterSize()
+{
+    if (outerTwips_.isEmpty()) {
+        return;
+    }
+    appliedFrame_ = frameMargins();
+    const int width = twips::toPixels(outerTwips_.width()) - appliedFrame_.left() - appliedFrame_.right();
+    const int height = twips::toPixels(outerTwips_.height()) - appliedFrame_.top() - appliedFrame_.bottom();
+    setFixedSize(std::max(1, width), std::max(1, height));
+}
+
+void ScaledForm::moveTo(double xTwips, double yTwips)
+{
+    move(twips::toPixels(xTwips), twips::toPixels(yTwips));
+}
+
+void ScaledForm::setScale(const UserScale& scale)
+{
+    scale_ = scale;
+    placeChildren();
+}
+
+void ScaledForm::place(QWidget* child, double left, double top, double width, double height)
+{
+    places_[child] = {child, QRectF(left, top, width, height)};
+    placeChildren();
+}
+
+QRectF ScaledForm::placeOf(const QWidget* child) const
+{
+    const auto found = places_.find(child);
+    return found == places_.end() ? QRectF() : found->second.second;
+}
+
+void ScaledForm::placeChildren()
+{
+    for (const auto& [key, entry] : places_) {
+        const auto& [child, r] = entry;
+        const double x1 = scale_.toPixelX(r.left(), width());
+        const double y1 = scale_.toPixelY(r.top(), height());
+        const double x2 = scale_.toPixelX(r.right(), width());
+        const double y2 = scale_.toPixelY(r.bottom(), height());
+        const int left = static_cast<int>(std::lround(x1));
+        const int top = static_cast<int>(std::lround(y1));
+        child->setGeometry(left, top, static_cast<int>(std::lround(x2)) - left, static_cast<int>(std::lround(y2)) - top);
+    }
+}
+
+void ScaledForm::resizeEvent(QResizeEvent* /*event*/)
+{
+    placeChildren();
+}
+
+void ScaledForm::moveEvent(QMoveEvent* /*event*/)
+{
+    // The window manager's frame becomes known only after the window is shown.
+    if (frameMargins() != appliedFrame_) {
+        applyOuterSize();
+    }
+}
+
+} // namespace surface

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "UserScale.hpp"
+
+#include <QMargins>
+#include <QRectF>
+#include <QSizeF>
+#include <QWidget>
+
+#include <map>
+
+namespace surface {
+
+// A main window as the forms runtime knew it: its outer size (frame and title
+// bar included) and position are set in twips, and child controls are placed
+// in a user scale over the client area. The window is not resizable; the
+// client area is kept so that the outer size stays what was asked for once
+// the window manager has added its frame.
+class ScaledForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ScaledForm(QWidget* parent = nullptr);
+
+    void setOuterSize(double widthTwips, double heightTwips);
+    QSizeF outerSize() const { return outerTwips_; }
+    void moveTo(double xTwips, double yTwips);
+
+    void setScale(const UserScale& scale);
+    const UserScale& scale() const { return scale_; }
+
+    // Places a child in window units; the place is remembered and can be read back.
+    void place(QWidget* child, double left, double top, double width, double height);
+    QRectF placeOf(const QWidget* child) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    QMargins frameMargins() const;
+    void applyOuterSize();
+    void placeChildren();
+
+    QSizeF outerTwips_;
+    QMargins appliedFrame_;
+    UserScale scale_;
+    std::map<const QWidget*, std::pair<QWidget*, QRectF>> places_;
+};
+
+} // namespace surface
