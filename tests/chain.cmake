@@ -1,0 +1,2 @@
+add_model_test(chain_model_test chain_model_test.cpp)
+target_link_libraries(chain_model_test PRIVATE chain_model)

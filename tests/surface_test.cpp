@@ -1,0 +1,237 @@
+#include "surface/DecimalText.hpp"
+#include "surface/DrawingSurface.hpp"
+#include "surface/ScaledForm.hpp"
+#include "surface/Twips.hpp"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+using surface::DrawingSurface;
+using surface::RGB;
+using surface::Rgb;
+
+namespace {
+
+constexpr Rgb light = RGB(255, 255, 224);
+constexpr Rgb black = RGB(0, 0, 0);
+constexpr Rgb pink = RGB(255, 128, 128);
+
+Rgb pixelAt(const DrawingSurface& s, int x, int y)
+{
+    const QColor c = s.image().pixelColor(x, y);
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+// Pixels of one row (or column) painted in a colour.
+int countInRow(const DrawingSurface& s, int row, Rgb colour)
+{
+    int n = 0;
+    for (int x = 0; x < s.image().width(); ++x) {
+        n += pixelAt(s, x, row) == colour ? 1 : 0;
+    }
+    return n;
+}
+
+int countInColumn(const DrawingSurface& s, int column, Rgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < s.image().height(); ++y) {
+        n += pixelAt(s, column, y) == colour ? 1 : 0;
+    }
+    return n;
+}
+
+bool allBackground(const DrawingSurface& s)
+{
+    for (int y = 0; y < s.image().height(); ++y) {
+        for (int x = 0; x < s.image().width(); ++x) {
+            if (pixelAt(s, x, y) != s.BackColor()) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// A 200 x 120 pixel surface with the chain's scale: x 0..100, y -3..3.
+struct ChainLikeSurface {
+    DrawingSurface surface;
+    ChainLikeSurface()
+    {
+        surface.resize(200, 120);
+        surface.setScale({0, -3, 100, 6});
+        surface.setBackColor(light);
+    }
+};
+
+} // namespace
+
+class SurfaceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void psetLandsCentredWithItsDiameter()
+    {
+        ChainLikeSurface s;
+        for (int width : {1, 4, 5}) {
+            s.surface.Cls();
+            s.surface.setDrawWidth(width);
+            // (50, 0) is the pixel corner (100, 60); y = 1.5 is 30 pixels lower.
+            s.surface.PSet(50.0F, 1.5F, black);
+            QCOMPARE(countInRow(s.surface, 90, black), width);
+            QCOMPARE(countInColumn(s.surface, 100, black), width);
+            QCOMPARE(pixelAt(s.surface, 100 - width, 90), light);
+            QCOMPARE(pixelAt(s.surface, 100 + width, 90), light);
+        }
+    }
+
+    void psetIsRoundNotSquare()
+    {
+        ChainLikeSurface s;
+        s.surface.setDrawWidth(5);
+        s.surface.PSet(50.0F, 0.0F, black);
+        int painted = 0;
+        for (int y = 50; y < 70; ++y) {
+            painted += countInRow(s.surface, y, black);
+        }
+        QVERIFY(painted > 15);
+        QVERIFY(painted < 25); // a 5 x 5 square would be 25
+    }
+
+    void eraseByRedrawLeavesTheBackground()
+    {
+        ChainLikeSurface s;
+        s.surface.setDrawWidth(4);
+        for (float y : {-2.5F, -0.3F, 0.0F, 0.77F, 2.9F}) {
+            s.surface.PSet(33.3F, y, black);
+            s.surface.PSet(33.3F, y, light);
+        }
+        s.surface.setDrawWidth(4);
+        s.surface.Line(98.0F, -3.0F, 98.0F, 3.0F, pink);
+        s.surface.Line(98.0F, -3.0F, 98.0F, 3.0F, light);
+        s.surface.setDrawWidth(1);
+        s.surface.Line(10.3F, 1.0F, 10.3F, 0.8F);
+        s.surface.Line(10.3F, 1.0F, 10.3F, 0.8F, light);
+        QVERIFY(allBackground(s.surface));
+    }
+
+    void linesSpanTheirLengthInTheirWidth()
+    {
+        ChainLikeSurface s;
+        s.surface.setDrawWidth(4);
+        s.surface.Line(50.0F, -3.0F, 50.0F, 3.0F, pink);
+        QCOMPARE(countInRow(s.surface, 60, pink), 4);
+        QCOMPARE(countInColumn(s.surface, 100, pink), 120);
+        s.surface.setDrawWidth(1);
+        s.surface.Line(20.0F, 0.0F, 20.0F, -1.5F);
+        QCOMPARE(countInRow(s.surface, 45, s.surface.ForeColor()), 1);
+        QCOMPARE(countInRow(s.surface, 75, s.surface.ForeColor()), 0);
+        QCOMPARE(s.surface.DrawWidth(), 1);
+    }
+
+    void boxDrawsOnlyTheOutline()
+    {
+        ChainLikeSurface s;
+        s.surface.setDrawWidth(1);
+        s.surface.LineBox(10.0F, -2.0F, 40.0F, 2.0F, black);
+        QCOMPARE(countInRow(s.surface, 60, black), 2);
+        QVERIFY(countInRow(s.surface, 20, black) >= 60 || countInRow(s.surface, 19, black) >= 60);
+        QCOMPARE(pixelAt(s.surface, 50, 60), light);
+    }
+
+    void clsClearsEverything()
+    {
+        ChainLikeSurface s;
+        s.surface.setDrawWidth(5);
+        s.surface.PSet(1.0F, 0.0F, black);
+        s.surface.Line(0.0F, 0.0F, 100.0F, 0.0F, pink);
+        s.surface.Cls();
+        QVERIFY(allBackground(s.surface));
+    }
+
+    void pointsFarOffTheSurfaceAreIgnored()
+    {
+        ChainLikeSurface s;
+        s.surface.setDrawWidth(4);
+        s.surface.PSet(50.0F, 1e30F, black);
+        s.surface.PSet(std::numeric_limits<float>::infinity(), 0.0F, black);
+        s.surface.PSet(50.0F, std::numeric_limits<float>::quiet_NaN(), black);
+        s.surface.Line(-1e30F, 0.0F, 1e30F, 0.0F, black);
+        QVERIFY(allBackground(s.surface));
+    }
+
+    void mouseEventsArriveInUserUnitsWithClassicButtons()
+    {
+        ChainLikeSurface s;
+        s.surface.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.surface));
+        QSignalSpy down(&s.surface, &DrawingSurface::mouseDown);
+        QSignalSpy move(&s.surface, &DrawingSurface::mouseMove);
+        QSignalSpy up(&s.surface, &DrawingSurface::mouseUp);
+
+        QTest::mousePress(&s.surface, Qt::RightButton, {}, QPoint(50, 90));
+        QCOMPARE(down.count(), 1);
+        QCOMPARE(down.at(0).at(0).toInt(), 2);
+        QCOMPARE(down.at(0).at(2).toFloat(), 25.0F);
+        QCOMPARE(down.at(0).at(3).toFloat(), 1.5F);
+
+        QMouseEvent both(QEvent::MouseMove, QPointF(60, 30), s.surface.mapToGlobal(QPointF(60, 30)), Qt::NoButton,
+                         Qt::LeftButton | Qt::RightButton, Qt::ShiftModifier);
+        QApplication::sendEvent(&s.surface, &both);
+        QCOMPARE(move.count(), 1);
+        QCOMPARE(move.at(0).at(0).toInt(), 3);
+        QCOMPARE(move.at(0).at(1).toInt(), 1);
+        QCOMPARE(move.at(0).at(3).toFloat(), -1.5F);
+
+        QTest::mouseRelease(&s.surface, Qt::RightButton, {}, QPoint(50, 90));
+        QCOMPARE(up.count(), 1);
+        QCOMPARE(up.at(0).at(0).toInt(), 2);
+    }
+
+    void childrenStayAtTheirUserPosition()
+    {
+        ChainLikeSurface s;
+        QWidget child(&s.surface);
+        child.resize(10, 10);
+        s.surface.placeChild(&child, 25.0, -1.5);
+        QCOMPARE(child.pos(), QPoint(50, 30));
+        s.surface.show();
+        s.surface.resize(400, 240);
+        QVERIFY(QTest::qWaitForWindowExposed(&s.surface));
+        QCOMPARE(child.pos(), QPoint(100, 60));
+    }
+
+    void formPlacesChildrenInWindowUnits()
+    {
+        surface::ScaledForm form;
+        form.setOuterSize(15 * 400, 15 * 300);
+        form.setScale({0, 0, 4000, 3000});
+        QWidget box(&form);
+        form.place(&box, 1020, 2020, 1200, 480);
+        QCOMPARE(form.size(), QSize(400, 300));
+        QCOMPARE(box.geometry(), QRect(102, 202, 120, 48));
+        QCOMPARE(form.placeOf(&box), QRectF(1020, 2020, 1200, 480));
+    }
+
+    void twipsAreFifteenPerPixelAt96Dpi()
+    {
+        QCOMPARE(surface::twips::perPixel(), 15.0);
+        QCOMPARE(surface::twips::toPixels(14899.2), 993);
+        QCOMPARE(surface::twips::toPixelRect(120, 240, 1935, 375), QRect(8, 16, 129, 25));
+    }
+
+    void decimalTextUsesTheGermanComma()
+    {
+        QCOMPARE(surface::decimalText(25.0), QStringLiteral("25"));
+        QCOMPARE(surface::decimalText(4.3), QStringLiteral("4,3"));
+        QCOMPARE(surface::decimalText(0.05), QStringLiteral("0,05"));
+        QCOMPARE(surface::decimalText(-0.1), QStringLiteral("-0,1"));
+        QCOMPARE(surface::decimalText(-0.0), QStringLiteral("0"));
+        QCOMPARE(surface::decimalText(1234.5), QStringLiteral("1234,5"));
+        QCOMPARE(surface::decimalText(std::floor(100 * 0.15 + 0.05) / 100), QStringLiteral("0,15"));
+    }
+};
+
+QTEST_MAIN(SurfaceTest)
+#include "surface_test.moc"
