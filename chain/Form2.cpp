@@ -61,7 +61,7 @@ Form2::Form2()
 {
     setObjectName(QStringLiteral("Form2"));
     buildInfoWindow(this, QStringLiteral("Informationen zu \"Schwingbahn - Kugel-Feder-Kette (Torsionswellenleiter)\""),
-                    10635, 7845, labels);
+                    {2010, 2445, 10635, 7845}, labels);
     auto* button = surface::makeButton(this, QStringLiteral("Info zur Pendelkette"), {5280, 6120, 3015, 615},
                                        surface::classicFont(8.25));
     button->setObjectName(QStringLiteral("Command1"));

@@ -46,7 +46,7 @@ Form3::Form3()
     buildInfoWindow(this,
                     QStringLiteral("Informationen zu \"Schwingbahn - Pendelkette\"") + QString(17, QLatin1Char(' '))
                         + surface::makerNotice(),
-                    9210, 7125, labels);
+                    {930, 1500, 9210, 7125}, labels);
 }
 
 } // namespace chain

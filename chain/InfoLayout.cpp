@@ -8,7 +8,7 @@
 
 namespace chain {
 
-void buildInfoWindow(QWidget* window, const QString& title, double clientWidthTwips, double clientHeightTwips,
+void buildInfoWindow(QWidget* window, const QString& title, surface::TwipsRect client,
                      std::span<const InfoLabel> labels)
 {
     constexpr surface::Rgb introduction = surface::RGB(255, 192, 192);
@@ -17,7 +17,9 @@ void buildInfoWindow(QWidget* window, const QString& title, double clientWidthTw
 
     window->setWindowTitle(title);
     window->setFont(font);
-    window->setFixedSize(surface::twips::toPixels(clientWidthTwips), surface::twips::toPixels(clientHeightTwips));
+    const QRect area = surface::twips::toPixelRect(client.left, client.top, client.width, client.height);
+    window->setFixedSize(area.size());
+    window->move(area.topLeft());
     bool first = true;
     for (const InfoLabel& info : labels) {
         QLabel* label = surface::makeLabel(window, info.text, info.place, font, first ? introduction : body);

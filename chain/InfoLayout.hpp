@@ -17,10 +17,11 @@ struct InfoLabel {
     QString text;
 };
 
-// Sets up an info window: title, client size in twips, the window font, and
-// the word-wrapped labels of its two columns. The first label is the
-// introduction on pink, the others stand on light yellow.
-void buildInfoWindow(QWidget* window, const QString& title, double clientWidthTwips, double clientHeightTwips,
+// Sets up an info window: title, client area in twips (where it first
+// appears and its size), the window font, and the word-wrapped labels of its
+// two columns. The first label is the introduction on pink, the others stand
+// on light yellow.
+void buildInfoWindow(QWidget* window, const QString& title, surface::TwipsRect client,
                      std::span<const InfoLabel> labels);
 
 } // namespace chain

@@ -92,17 +92,34 @@ QPointF DrawingSurface::toUser(QPointF pixel) const
     return {scale_.fromPixelX(pixel.x(), width()), scale_.fromPixelY(pixel.y(), height())};
 }
 
-void DrawingSurface::ensureImage()
+bool DrawingSurface::ensureImage()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize(qRound(width() * ratio), qRound(height() * ratio));
-    if (image_.size() == deviceSize && image_.devicePixelRatio() == ratio) {
-        return;
+    if (!image_.isNull() && image_.size() == deviceSize && image_.devicePixelRatio() == ratio) {
+        return false;
     }
+    const bool hadPicture = !image_.isNull();
     image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(toQColor(back_));
     dotShapes_.clear();
+    return hadPicture;
+}
+
+void DrawingSurface::refreshImage()
+{
+    if (ensureImage()) {
+        emit backingReset();
+    }
+}
+
+void DrawingSurface::prepareImage()
+{
+    // Size and pixel ratio are checked on resize and repaint, not per dot.
+    if (image_.isNull()) {
+        ensureImage();
+    }
 }
 
 const std::vector<DrawingSurface::Span>& DrawingSurface::dotSpans(int d)
@@ -135,7 +152,7 @@ const std::vector<DrawingSurface::Span>& DrawingSurface::dotSpans(int d)
 
 void DrawingSurface::PSet(float x, float y, Rgb colour)
 {
-    ensureImage();
+    prepareImage();
     const double ratio = image_.devicePixelRatio();
     const int d = std::max(1, static_cast<int>(std::lround(drawWidth_ * ratio)));
     const QPointF centre = toPixel(x, y) * ratio;
@@ -163,7 +180,7 @@ void DrawingSurface::PSet(float x, float y, Rgb colour)
 
 void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
 {
-    ensureImage();
+    prepareImage();
     if (!drawable(from * image_.devicePixelRatio()) || !drawable(to * image_.devicePixelRatio())) {
         return;
     }
@@ -196,7 +213,7 @@ void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, Rgb colour)
 
 void DrawingSurface::Cls()
 {
-    ensureImage();
+    prepareImage();
     image_.fill(toQColor(back_));
     changed();
 }
@@ -225,7 +242,7 @@ void DrawingSurface::changed()
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
     repaintPending_ = false;
-    ensureImage();
+    refreshImage();
     QPainter painter(this);
     painter.drawImage(event->rect(), image_, QRectF(QPointF(event->rect().topLeft()) * image_.devicePixelRatio(),
                                                    QSizeF(event->rect().size()) * image_.devicePixelRatio()));
@@ -233,12 +250,8 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
 
 void DrawingSurface::resizeEvent(QResizeEvent* /*event*/)
 {
-    const QSize before = image_.size();
-    ensureImage();
     placeChildren();
-    if (image_.size() != before && !before.isEmpty()) {
-        emit backingReset();
-    }
+    refreshImage();
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event)

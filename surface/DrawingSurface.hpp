@@ -69,7 +69,11 @@ private:
         int length;
     };
 
-    void ensureImage();
+    // Makes the image anew when the size or pixel ratio changed; true when a
+    // picture was thrown away.
+    bool ensureImage();
+    void refreshImage();
+    void prepareImage();
     void strokeLine(QPointF from, QPointF to, Rgb colour, bool box);
     const std::vector<Span>& dotSpans(int deviceDiameter);
     void placeChildren();

@@ -1,2 +1,5 @@
 add_model_test(chain_model_test chain_model_test.cpp)
 target_link_libraries(chain_model_test PRIVATE chain_model)
+
+add_qt_test(chain_form_test chain_form_test.cpp)
+target_link_libraries(chain_form_test PRIVATE chain_ui)

@@ -1,0 +1,582 @@
+#include "chain/ChainModel.hpp"
+#include "chain/Form1.hpp"
+#include "chain/Form2.hpp"
+#include "chain/Form3.hpp"
+#include "surface/ClassicControls.hpp"
+#include "surface/DrawingSurface.hpp"
+#include "surface/MakerNotice.hpp"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <random>
+
+using chain::Form1;
+using surface::DrawingSurface;
+using surface::RGB;
+using surface::Rgb;
+
+namespace {
+
+constexpr Rgb light = RGB(255, 255, 224);
+constexpr Rgb black = RGB(0, 0, 0);
+constexpr Rgb pink = RGB(255, 128, 128);
+constexpr Rgb magenta = RGB(255, 0, 255);
+constexpr Rgb red = RGB(255, 0, 0);
+constexpr Rgb grey = RGB(192, 192, 192);
+
+// A 1024 x 768 screen at 96 dpi.
+const QSizeF screen1024(15360, 11520);
+
+template <typename T>
+T* control(const QWidget& form, const char* name)
+{
+    T* found = form.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        qFatal("no control %s", name);
+    }
+    return found;
+}
+
+DrawingSurface* picture(const Form1& form)
+{
+    return control<DrawingSurface>(form, "Picture1");
+}
+
+Rgb pixelAtUser(const DrawingSurface& s, double x, double y)
+{
+    const QPointF p = s.toPixel(x, y) * s.image().devicePixelRatio();
+    const QColor c = s.image().pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+// Pixels of the given colour in the image column at user x, between two user heights.
+int paintedInColumn(const DrawingSurface& s, double x, double yFrom, double yTo, Rgb colour)
+{
+    const int column = static_cast<int>(s.toPixel(x, 0).x());
+    const int from = static_cast<int>(s.toPixel(0, yFrom).y());
+    const int to = static_cast<int>(s.toPixel(0, yTo).y());
+    int n = 0;
+    for (int row = std::max(0, from); row <= std::min(s.image().height() - 1, to); ++row) {
+        const QColor c = s.image().pixelColor(column, row);
+        n += RGB(c.red(), c.green(), c.blue()) == colour ? 1 : 0;
+    }
+    return n;
+}
+
+void mouse(DrawingSurface* s, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, double x, double y)
+{
+    const QPointF local = s->toPixel(x, y);
+    QMouseEvent event(type, local, s->mapToGlobal(local), button, held, Qt::NoModifier);
+    QApplication::sendEvent(s, &event);
+}
+
+void rightDrag(DrawingSurface* s, double fromX, double fromY, double toX)
+{
+    mouse(s, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, fromX, fromY);
+    mouse(s, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, toX, fromY + 0.7);
+}
+
+QString lineText(const Form1& form, const char* name)
+{
+    return control<QLineEdit>(form, name)->text();
+}
+
+QString caption(const Form1& form, const char* name)
+{
+    if (auto* label = form.findChild<QLabel*>(QString::fromLatin1(name))) {
+        return label->text();
+    }
+    return control<QAbstractButton>(form, name)->text();
+}
+
+void click(const Form1& form, const char* name)
+{
+    QTest::mouseClick(control<QAbstractButton>(form, name), Qt::LeftButton);
+}
+
+struct LoadedForm {
+    Form1 form{screen1024};
+    LoadedForm()
+    {
+        form.Form_Load();
+        if (!QTest::qWaitForWindowExposed(&form)) {
+            qFatal("window not exposed");
+        }
+    }
+    void halt()
+    {
+        click(form, "Command11");
+        QTRY_VERIFY(!form.isRunning());
+    }
+    void passes(double modelTime)
+    {
+        const double until = form.model().t + modelTime;
+        QTRY_VERIFY_WITH_TIMEOUT(form.model().t >= until, 10000);
+    }
+};
+
+bool allFinite(const chain::ChainModel& m)
+{
+    for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
+        for (double x : *array) {
+            if (!std::isfinite(x)) {
+                return false;
+            }
+        }
+    }
+    return std::isfinite(m.t) && std::isfinite(m.tHarm) && std::isfinite(m.phase);
+}
+
+} // namespace
+
+class ChainFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+
+    void windowIsSizedAndLaidOutFromTheScreen()
+    {
+        LoadedForm f;
+        QCOMPARE(f.form.outerSize(), QSizeF(14899.2, 11174.4));
+        QCOMPARE(f.form.frameGeometry().size(), QSize(993, 745));
+        QCOMPARE(f.form.frameGeometry().topLeft(), QPoint(0, 0));
+
+        const std::pair<const char*, QRectF> places[] = {
+            {"Picture1", {0, 2, 4000, 2000}},    {"Frame3D1", {0, 2020, 1000, 980}},
+            {"Frame3D3", {1020, 2020, 1200, 480}}, {"Frame3D5", {1020, 2520, 1200, 480}},
+            {"Frame3D2", {2240, 2020, 800, 320}},  {"Frame3D4", {2240, 2340, 800, 320}},
+            {"Frame3D6", {2240, 2660, 800, 340}},  {"Frame3D7", {3060, 2250, 830, 850}},
+            {"command6", {3060, 2020, 830, 200}},
+        };
+        for (const auto& [name, rect] : places) {
+            QCOMPARE(f.form.placeOf(control<QWidget>(f.form, name)), rect);
+        }
+        const DrawingSurface* p = picture(f.form);
+        // The surface spans the full client width, from y = 2 to 2002 of 3000.
+        QCOMPARE(p->width(), f.form.width());
+        QCOMPARE(p->y(), qRound(2.0 * f.form.height() / 3000));
+        QCOMPARE(p->geometry().bottom() + 1, qRound(2002.0 * f.form.height() / 3000));
+        // Labels on the surface stand at their user positions.
+        QCOMPARE(control<QLabel>(f.form, "Label4")->pos(), p->toPixel(85, -2.8).toPoint());
+        QCOMPARE(control<QLabel>(f.form, "Label6")->pos(), p->toPixel(1, 2.4).toPoint());
+        // Controls in a box keep their design twips.
+        QCOMPARE(control<QScrollBar>(f.form, "HScroll2")->geometry(), QRect(8, 56, 129, 25));
+    }
+
+    void captionsAreExactAndFitTheirWidths()
+    {
+        LoadedForm f;
+        QCOMPARE(f.form.windowTitle(),
+                 QStringLiteral("Schwingbahn  - Kugel-Feder-Kette (Torsionswellenleiter)    ") + surface::makerNotice());
+        const std::pair<const char*, const char*> captions[] = {
+            {"Label3", "Festes Ende "},
+            {"Label4", "Loses Ende"},
+            {"Label5", "Dämpfung on"},
+            {"Label6", "Bewegung mit Maus"},
+            {"Label7", "m = 1"},
+            {"Label8", "m = 4"},
+            {"Label1", "Amplitude"},
+            {"Label2", "Periode"},
+            {"Command7", "Harmonisch On/Off"},
+            {"Label13", "Anregung von Hand:"},
+            {"Label14", "Linke Maustaste drücken "},
+            {"Label15", "und festes Ende ziehen"},
+            {"Command9", "On/Off"},
+            {"Label9", "On"},
+            {"Command5", "Löschen"},
+            {"Command11", "Halt"},
+            {"Command1", "v(i) = 0"},
+            {"Command2", "y(i) = 0"},
+            {"Command3", "On/Off"},
+            {"Label10", "Off"},
+            {"Command8", "Start"},
+            {"Label11", "langsam - schnell"},
+            {"Command4", "On/Off"},
+            {"Label12", "Off"},
+            {"Option1", "Kugel-Feder-Kette"},
+            {"Option2", "Pendelkette"},
+            {"command6", "Info"},
+        };
+        for (const auto& [name, text] : captions) {
+            QCOMPARE(caption(f.form, name), QString::fromUtf8(text));
+            const QWidget* w = control<QWidget>(f.form, name);
+            const int needed = w->fontMetrics().horizontalAdvance(QString::fromUtf8(text).trimmed());
+            const int room = w->width() - (qobject_cast<const QLabel*>(w) != nullptr ? 0 : 8);
+            QVERIFY2(needed <= room, name);
+        }
+        QCOMPARE(control<QGroupBox>(f.form, "Frame3D5")->title(), QStringLiteral("   Uhr              Zeitablauf"));
+        QCOMPARE(control<QGroupBox>(f.form, "Frame3D1")->title(), QStringLiteral("Anregung am linken Ende"));
+        QCOMPARE(lineText(f.form, "Text2"), QStringLiteral("1"));
+        QCOMPARE(lineText(f.form, "Text3"), QStringLiteral("25"));
+        QCOMPARE(lineText(f.form, "Text5"), QStringLiteral("Off"));
+        QCOMPARE(lineText(f.form, "Text4"), QStringLiteral("    0"));
+        QVERIFY(!control<QLabel>(f.form, "Label7")->isVisible());
+        QVERIFY(!control<QLabel>(f.form, "Label8")->isVisible());
+        QVERIFY(!control<QLineEdit>(f.form, "Text1")->isVisible());
+        QVERIFY(control<QRadioButton>(f.form, "Option1")->isChecked());
+        QCOMPARE(surface::backColor(control<QLabel>(f.form, "Label9")), red);
+        QCOMPARE(surface::backColor(control<QLabel>(f.form, "Label10")), grey);
+    }
+
+    void startSceneIsAStraightRowWithTheDampingMarker()
+    {
+        LoadedForm f;
+        f.passes(2);
+        f.halt();
+        const DrawingSurface& p = *picture(f.form);
+        for (int i = 0; i < 98; ++i) {
+            QCOMPARE(pixelAtUser(p, i + 1, 0), black);
+        }
+        QCOMPARE(pixelAtUser(p, 98, -2), pink);
+        QCOMPARE(pixelAtUser(p, 98, 2), pink);
+        QCOMPARE(pixelAtUser(p, 50, -2), light);
+        QCOMPARE(pixelAtUser(p, 99.5, 0), light);
+    }
+
+    void haltStopsAndWeiterResumesWithoutLosingAStep()
+    {
+        LoadedForm f;
+        click(f.form, "Command7");
+        f.passes(20);
+        f.halt();
+        QCOMPARE(caption(f.form, "Command11"), QStringLiteral("Weiter"));
+        QCOMPARE(caption(f.form, "Label6"), QStringLiteral("Halt"));
+        const chain::ChainModel atHalt = f.form.model();
+        QTest::qWait(150);
+        QCOMPARE(f.form.model().t, atHalt.t);
+        QCOMPARE(f.form.model().y, atHalt.y);
+
+        click(f.form, "Command11");
+        QCOMPARE(caption(f.form, "Command11"), QStringLiteral("Halt"));
+        QCOMPARE(caption(f.form, "Label6"), QStringLiteral("Harmonisch bewegt"));
+        QVERIFY(f.form.isRunning());
+        f.passes(15);
+        f.halt();
+
+        // The same number of passes run straight through gives the same chain.
+        chain::ChainModel reference;
+        reference.harmonic = 1;
+        const auto passes = std::lround(f.form.model().t / reference.dt);
+        for (long k = 0; k < passes; ++k) {
+            reference.advance();
+        }
+        QCOMPARE(f.form.model().y, reference.y);
+        QCOMPARE(f.form.model().v, reference.v);
+    }
+
+    void clockStartsFromZeroAndShowsHundredths()
+    {
+        LoadedForm f;
+        QScrollBar* speed = control<QScrollBar>(f.form, "HScroll3");
+        speed->setValue(3); // dt = 0.15
+        QCOMPARE(f.form.model().dt, 0.15);
+        click(f.form, "Command8");
+        QCOMPARE(caption(f.form, "Command8"), QStringLiteral("   Stopp"));
+        QVERIFY(f.form.model().t < 0.5);
+        f.passes(3);
+        f.halt();
+        const double shown = std::floor(100 * f.form.model().t + 0.05) / 100;
+        QCOMPARE(lineText(f.form, "Text4"), QStringLiteral("  ") + QString::number(shown, 'g', 15).replace('.', ','));
+        QVERIFY(lineText(f.form, "Text4").contains(','));
+        click(f.form, "Command8");
+        QCOMPARE(caption(f.form, "Command8"), QStringLiteral("   Start"));
+    }
+
+    void togglesSwitchOnFirstWithTheirIndicatorsAndMarkers()
+    {
+        LoadedForm f;
+        f.passes(1);
+        f.halt();
+        const DrawingSurface& p = *picture(f.form);
+        const auto& m = f.form.model();
+
+        click(f.form, "Command7");
+        QCOMPARE(m.harmonic, 1);
+        QCOMPARE(lineText(f.form, "Text5"), QStringLiteral("On"));
+        QCOMPARE(surface::backColor(control<QLineEdit>(f.form, "Text5")), red);
+        QCOMPARE(caption(f.form, "Label6"), QStringLiteral("Harmonisch bewegt"));
+        QVERIFY(!control<QLabel>(f.form, "Label14")->isVisible());
+        click(f.form, "Command7");
+        QCOMPARE(lineText(f.form, "Text5"), QStringLiteral("Off"));
+        QCOMPARE(caption(f.form, "Label6"), QStringLiteral("Bewegung mit Maus"));
+        QVERIFY(control<QLabel>(f.form, "Label14")->isVisible());
+
+        click(f.form, "Command9");
+        QCOMPARE(m.damping, 0);
+        QCOMPARE(caption(f.form, "Label5"), QStringLiteral("Dämpfung off"));
+        QCOMPARE(caption(f.form, "Label9"), QStringLiteral("Off"));
+        QCOMPARE(surface::backColor(control<QLabel>(f.form, "Label9")), grey);
+        QCOMPARE(paintedInColumn(p, 98, -3, -0.5, pink), 0);
+        click(f.form, "Command9");
+        QVERIFY(paintedInColumn(p, 98, -3, -0.5, pink) > 100);
+        QCOMPARE(caption(f.form, "Label9"), QStringLiteral("On"));
+
+        click(f.form, "Command4");
+        QCOMPARE(m.obstacle, 1);
+        QCOMPARE(caption(f.form, "Label12"), QStringLiteral("On"));
+        QVERIFY(paintedInColumn(p, 48, -3, -0.5, magenta) > 100);
+        QCOMPARE(p.DrawWidth(), 4);
+        click(f.form, "Command4");
+        QCOMPARE(paintedInColumn(p, 48, -3, -0.5, magenta), 0);
+
+        click(f.form, "Command3");
+        QCOMPARE(m.refraction, 1);
+        QCOMPARE(m.invM[48], 0.25);
+        QVERIFY(control<QLabel>(f.form, "Label7")->isVisible());
+        QVERIFY(control<QLabel>(f.form, "Label8")->isVisible());
+        QCOMPARE(caption(f.form, "Label10"), QStringLiteral("On"));
+        QVERIFY(paintedInColumn(p, 47.5, -3, -0.5, p.ForeColor()) > 100);
+        click(f.form, "Command3");
+        QCOMPARE(m.invM[48], 1.0);
+        QVERIFY(!control<QLabel>(f.form, "Label7")->isVisible());
+        // Switching off clears the surface and redraws the damping marker only.
+        QCOMPARE(paintedInColumn(p, 47.5, -3, -0.5, p.ForeColor()), 0);
+        QCOMPARE(pixelAtUser(p, 20, 0), light);
+        QVERIFY(paintedInColumn(p, 98, -3, -0.5, pink) > 100);
+    }
+
+    void haltWithRefractionRedrawsTheBoundary()
+    {
+        LoadedForm f;
+        click(f.form, "Command3");
+        f.passes(5);
+        f.halt();
+        QVERIFY(paintedInColumn(*picture(f.form), 47.5, -3, -0.5, picture(f.form)->ForeColor()) > 100);
+    }
+
+    void clearingButtonsClearWhatTheyMust()
+    {
+        LoadedForm f;
+        click(f.form, "Command7");
+        f.passes(30);
+        f.halt();
+        const auto& m = f.form.model();
+        const double y5 = m.y[5];
+        const double v5 = m.v[5];
+        QVERIFY(y5 != 0 && v5 != 0);
+
+        click(f.form, "Command1");
+        QCOMPARE(m.v[5], 0.0);
+        QCOMPARE(m.y[5], y5);
+
+        f.form.model().v[5] = v5;
+        click(f.form, "Command2");
+        QCOMPARE(m.y[5], 0.0);
+        QCOMPARE(m.yDrawn[5], 0.0);
+        QCOMPARE(m.v[5], v5);
+        QCOMPARE(pixelAtUser(*picture(f.form), 6, y5), light);
+
+        click(f.form, "Command5");
+        QCOMPARE(m.v[5], 0.0);
+        QCOMPARE(m.t + m.tHarm + m.phase, 0.0);
+        QCOMPARE(m.harmonic, 1);
+        QCOMPARE(caption(f.form, "Command11"), QStringLiteral("Weiter"));
+    }
+
+    void periodBarKeepsTheLeftEndContinuous()
+    {
+        LoadedForm f;
+        click(f.form, "Command7");
+        f.passes(7);
+        f.halt();
+        const auto& m = f.form.model();
+        const double before = m.omega * m.tHarm + m.phase;
+        control<QScrollBar>(f.form, "HScroll2")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(lineText(f.form, "Text3"), QStringLiteral("35"));
+        QCOMPARE(m.tHarm, 0.0);
+        QVERIFY(std::abs(m.omega * m.tHarm + m.phase - before) < 1e-5);
+        control<QScrollBar>(f.form, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(m.amplitude, 1.1);
+        QCOMPARE(lineText(f.form, "Text2"), QStringLiteral("1,1"));
+    }
+
+    void carrierOptionsSetRestoringAndTitle()
+    {
+        LoadedForm f;
+        click(f.form, "Option2");
+        QCOMPARE(f.form.model().restoring, 2.1F);
+        QVERIFY(control<QRadioButton>(f.form, "Option2")->isChecked());
+        QVERIFY(!control<QRadioButton>(f.form, "Option1")->isChecked());
+        QCOMPARE(f.form.windowTitle(),
+                 QStringLiteral("Schwingbahn - Pendelkette") + QString(36, ' ') + surface::makerNotice());
+        click(f.form, "Option1");
+        QCOMPARE(f.form.model().restoring, 2.0F);
+        QCOMPARE(f.form.windowTitle(),
+                 QStringLiteral("Schwingbahn - Torsionskette") + QString(19, ' ') + surface::makerNotice());
+    }
+
+    void leftDragMovesTheDrivenEnd()
+    {
+        LoadedForm f;
+        f.halt();
+        DrawingSurface* p = picture(f.form);
+        mouse(p, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, 40, 0.5);
+        mouse(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 60, -1.25);
+        QVERIFY(std::abs(f.form.model().y[0] + 1.25) < 0.01);
+        QVERIFY(std::abs(f.form.model().downY - 0.5F) < 0.01F);
+        mouse(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, 60, 2);
+        QVERIFY(std::abs(f.form.model().y[0] + 1.25) < 0.01);
+    }
+
+    void tapeShowsTicksAndTheDistanceCutToATenth()
+    {
+        LoadedForm f;
+        f.halt();
+        DrawingSurface* p = picture(f.form);
+        auto* text1 = control<QLineEdit>(f.form, "Text1");
+        const Rgb fore = p->ForeColor();
+
+        rightDrag(p, 10.3, -2, 14.6);
+        QVERIFY(text1->isVisible());
+        QCOMPARE(text1->text(), QStringLiteral("4,3"));
+        QVERIFY(std::abs(text1->x() - p->toPixel(14.6, 0).x()) <= 1);
+        QVERIFY(std::abs(text1->y() - p->toPixel(0, -2.5).y()) <= 1);
+        // Short ticks at 10.3 ... 14.3; none at 15.3; the long ones only at 10.3.
+        for (double x : {11.3, 12.3, 13.3, 14.3}) {
+            QVERIFY(paintedInColumn(*p, x, -2.09, -2.0, fore) > 0);
+            QCOMPARE(paintedInColumn(*p, x, -2.2, -2.13, fore), 0);
+        }
+        QCOMPARE(paintedInColumn(*p, 15.3, -2.2, -2.0, fore), 0);
+        QVERIFY(paintedInColumn(*p, 10.3, -2.19, -2.16, fore) > 0);
+        QCOMPARE(p->DrawWidth(), 4);
+
+        rightDrag(p, 5, -1, 17.38);
+        QCOMPARE(text1->text(), QStringLiteral("12,3"));
+        rightDrag(p, 30, -1, 29.99);
+        QCOMPARE(text1->text(), QStringLiteral("-0,1"));
+
+        mouse(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, 40, -1);
+        QVERIFY(!text1->isVisible());
+        rightDrag(p, 30, -1, 35);
+        mouse(p, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, 36, -1);
+        QVERIFY(!text1->isVisible());
+    }
+
+    void tapeEndRoundsHalvesUpward()
+    {
+        LoadedForm f;
+        f.halt();
+        DrawingSurface* p = picture(f.form);
+        const Rgb fore = p->ForeColor();
+        rightDrag(p, 10.0, 1.0, 14.49);
+        QCOMPARE(paintedInColumn(*p, 15.0, 0.85, 1.0, fore), 0);
+        rightDrag(p, 10.0, 1.0, 14.5);
+        QVERIFY(paintedInColumn(*p, 15.0, 0.85, 1.0, fore) > 0);
+        // Leftwards: the end 10 still gives the tick at the press point.
+        rightDrag(p, 20.0, -1.0, 19.8);
+        QVERIFY(paintedInColumn(*p, 20.0, -1.19, -1.0, fore) > 0);
+    }
+
+    void infoWindowsAreCreatedOnceAndLeaveTheRunGoing()
+    {
+        LoadedForm f;
+        QVERIFY(f.form.infoWindow() == nullptr);
+        for (int k = 0; k < 3; ++k) {
+            click(f.form, "command6");
+        }
+        chain::Form2* form2 = f.form.infoWindow();
+        QVERIFY(form2 != nullptr);
+        QVERIFY(form2->isVisible());
+        int form2s = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            form2s += w->objectName() == QStringLiteral("Form2") ? 1 : 0;
+        }
+        QCOMPARE(form2s, 1);
+        QVERIFY(form2->parentWidget() == nullptr);
+        QCOMPARE(form2->windowTitle(),
+                 QStringLiteral("Informationen zu \"Schwingbahn - Kugel-Feder-Kette (Torsionswellenleiter)\""));
+        QCOMPARE(surface::backColor(form2->findChild<QLabel*>(QStringLiteral("Label1"))), RGB(255, 192, 192));
+        QCOMPARE(surface::backColor(form2->findChild<QLabel*>(QStringLiteral("Label9"))), light);
+
+        QVERIFY(form2->infoWindow() == nullptr);
+        QTest::mouseClick(form2->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QVERIFY(form2->infoWindow() != nullptr);
+        QVERIFY(form2->infoWindow()->isVisible());
+        QVERIFY(form2->infoWindow()->windowTitle().startsWith(
+            QStringLiteral("Informationen zu \"Schwingbahn - Pendelkette\"") + QString(17, ' ')));
+        form2->close();
+        QVERIFY(form2->infoWindow()->isVisible());
+
+        f.passes(5);
+        QVERIFY(f.form.isRunning());
+    }
+
+    void eventStormLeavesTheProgramSoundAndResponsive()
+    {
+        LoadedForm f;
+        std::mt19937 random(20261207);
+        const char* buttons[] = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command7",
+                                 "Command8", "Command9", "Command11", "Option1",  "Option2"};
+        const char* bars[] = {"HScroll1", "HScroll2", "HScroll3"};
+        const Qt::MouseButtons held[] = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton,
+                                         Qt::LeftButton | Qt::RightButton};
+        DrawingSurface* p = picture(f.form);
+        std::uniform_real_distribution<double> extreme(-1e6, 1e6);
+        std::uniform_real_distribution<double> onSurface(-5, 105);
+
+        for (int k = 0; k < 4000; ++k) {
+            switch (random() % 4) {
+            case 0:
+                click(f.form, buttons[random() % std::size(buttons)]);
+                break;
+            case 1: {
+                auto* bar = control<QScrollBar>(f.form, bars[random() % std::size(bars)]);
+                bar->setValue(bar->minimum() + static_cast<int>(random() % (bar->maximum() - bar->minimum() + 1)));
+                break;
+            }
+            default: {
+                const bool far = random() % 3 == 0;
+                const double x = far ? extreme(random) : onSurface(random);
+                const double y = far ? extreme(random) : onSurface(random) / 15;
+                const Qt::MouseButtons b = held[random() % std::size(held)];
+                const QEvent::Type type = random() % 2 == 0 ? QEvent::MouseMove : QEvent::MouseButtonPress;
+                const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::RightButton;
+                mouse(p, type, button, b, x, y);
+            }
+            }
+            if (k % 50 == 0) {
+                QTest::qWait(5);
+            }
+        }
+        QVERIFY(allFinite(f.form.model()));
+
+        if (!f.form.isRunning()) {
+            click(f.form, "Command11");
+        }
+        if (f.form.model().halted == 1) {
+            click(f.form, "Command11");
+        }
+        f.passes(2);
+        f.halt();
+        const double t = f.form.model().t;
+        QTest::qWait(100);
+        QCOMPARE(f.form.model().t, t);
+        QVERIFY(allFinite(f.form.model()));
+    }
+
+    void closingTheWindowEndsTheProgram()
+    {
+        auto* form = new Form1(screen1024);
+        form->Form_Load();
+        QTest::mouseClick(control<QPushButton>(*form, "command6"), Qt::LeftButton);
+        QTimer::singleShot(200, form, &QWidget::close);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!form->isVisible());
+        QVERIFY(!form->infoWindow()->isVisible());
+        delete form;
+    }
+};
+
+QTEST_MAIN(ChainFormTest)
+#include "chain_form_test.moc"
