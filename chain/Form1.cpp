@@ -454,8 +454,11 @@ void Form1::DrawTapeMarks(double start, int end)
         if (x < visibleLeft) {
             x += std::floor((visibleLeft - x) / tick.step) * tick.step;
         }
-        for (; x <= last; x += tick.step) {
+        // The tick position is a float that grows by the step, so every tick
+        // keeps the fraction of the press point.
+        while (x <= last) {
             Picture1->Line(x, baseline, x, baseline - tick.length);
+            x += tick.step;
         }
     }
     Picture1->setDrawWidth(dotWidth);

@@ -13,17 +13,6 @@ namespace surface {
 
 namespace {
 
-QPalette::ColorRole backgroundRole(const QWidget* control)
-{
-    if (qobject_cast<const QLineEdit*>(control) != nullptr) {
-        return QPalette::Base;
-    }
-    if (qobject_cast<const QPushButton*>(control) != nullptr) {
-        return QPalette::Button;
-    }
-    return QPalette::Window;
-}
-
 void placeAt(QWidget* control, TwipsRect place)
 {
     control->setGeometry(twips::toPixelRect(place.left, place.top, place.width, place.height));
@@ -34,14 +23,14 @@ void placeAt(QWidget* control, TwipsRect place)
 void setBackColor(QWidget* control, Rgb colour)
 {
     QPalette p = control->palette();
-    p.setColor(backgroundRole(control), QColor(colour.r, colour.g, colour.b));
+    p.setColor(control->backgroundRole(), QColor(colour.r, colour.g, colour.b));
     control->setPalette(p);
     control->setAutoFillBackground(true);
 }
 
 Rgb backColor(const QWidget* control)
 {
-    const QColor c = control->palette().color(backgroundRole(control));
+    const QColor c = control->palette().color(control->backgroundRole());
     return RGB(c.red(), c.green(), c.blue());
 }
 

@@ -15,8 +15,9 @@ constexpr double pi = 3.14159265358979323846;
 // passes, as a left-button drag does, then leaves the end at rest on the axis.
 void sendPulse(ChainModel& m, double height, double duration)
 {
-    for (double time = m.dt; time <= duration + 1e-9; time += m.dt) {
-        m.y[0] = height * std::sin(pi * time / duration);
+    const auto passes = std::lround(duration / m.dt);
+    for (long k = 1; k <= passes; ++k) {
+        m.y[0] = height * std::sin(pi * static_cast<double>(k) / static_cast<double>(passes));
         m.advance();
     }
     m.y[0] = 0;
