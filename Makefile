@@ -1,11 +1,17 @@
 # Wellenlabor: `make run` builds and starts KETTLAB (`make run APP=paarlab` for
-# PAARLAB); `make test` builds and runs every test headless.
+# PAARLAB); `make test` builds and runs every test headless, then again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 
 APP   ?= kettlab
 BUILD ?= build
+ASAN  ?= build-asan
 JOBS  ?= 2
 
-.PHONY: all deps build run test bench clean
+SANITIZER_ENV = QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps build run test test-release test-sanitize lint format bench soak measure clean
 
 all: build
 
@@ -24,11 +30,32 @@ run: build
 	fi
 	./$(BUILD)/bin/$(APP)
 
-test: build
+test: test-release test-sanitize
+
+test-release: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWELLENLABOR_SANITIZE=ON
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+lint: build
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.hpp')
+	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet $$(git ls-files '*.cpp')
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.hpp')
 
 bench: build
 	./$(BUILD)/bin/wellenlabor_bench
 
+soak: build
+	./$(BUILD)/bin/wellenlabor_soak
+
+measure: build
+	scripts/measure startup
+	scripts/measure cpu
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN)

@@ -45,8 +45,7 @@ QFont boldFont()
     return surface::classicFont(9.75);
 }
 
-template <typename T>
-T* named(T* control, const char* name)
+template <typename T> T* named(T* control, const char* name)
 {
     control->setObjectName(QString::fromLatin1(name));
     return control;
@@ -61,10 +60,15 @@ Form1::Form1()
 
 Form1::Form1(QSizeF screenTwips)
     : screenTwips_(screenTwips)
-    , driver_([this] { return chainPass(); }, this)
+    , driver_(
+          [this] {
+              return chainPass();
+          },
+          this)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Schwingbahn  - Kugel-Feder-Kette (Torsionswellenleiter)    ") + surface::makerNotice());
+    setWindowTitle(
+        QStringLiteral("Schwingbahn  - Kugel-Feder-Kette (Torsionswellenleiter)    ") + surface::makerNotice());
     setFont(windowFont());
     surface::setBackColor(this, white);
     createControls();
@@ -81,11 +85,14 @@ void Form1::createControls()
 
     Picture1 = named(new surface::DrawingSurface(this), "Picture1");
     Picture1->setBackColor(light);
-    Label3 = named(surface::makeLabel(Picture1, QStringLiteral("Festes Ende "), {0, 0, 1575, 255}, font, light), "Label3");
-    Label4 = named(surface::makeLabel(Picture1, QStringLiteral("Loses Ende"), {0, 0, 1095, 255}, font, light), "Label4");
-    Label5 = named(surface::makeLabel(Picture1, QStringLiteral("Dämpfung on"), {0, 0, 1815, 375}, bold, light), "Label5");
-    Label6 = named(surface::makeLabel(Picture1, QStringLiteral("Bewegung mit Maus"), {0, 0, 2295, 375}, bold, light),
-                   "Label6");
+    Label3
+        = named(surface::makeLabel(Picture1, QStringLiteral("Festes Ende "), {0, 0, 1575, 255}, font, light), "Label3");
+    Label4
+        = named(surface::makeLabel(Picture1, QStringLiteral("Loses Ende"), {0, 0, 1095, 255}, font, light), "Label4");
+    Label5
+        = named(surface::makeLabel(Picture1, QStringLiteral("Dämpfung on"), {0, 0, 1815, 375}, bold, light), "Label5");
+    Label6 = named(
+        surface::makeLabel(Picture1, QStringLiteral("Bewegung mit Maus"), {0, 0, 2295, 375}, bold, light), "Label6");
     Label7 = named(surface::makeLabel(Picture1, QStringLiteral("m = 1"), {0, 0, 615, 255}, font, light), "Label7");
     Label8 = named(surface::makeLabel(Picture1, QStringLiteral("m = 4"), {0, 0, 615, 375}, font, light), "Label8");
     Text1 = named(surface::makeTextBox(Picture1, QStringLiteral("Text1"), {0, 0, 615, 375}, font), "Text1");
@@ -104,15 +111,18 @@ void Form1::createControls()
 
     HScroll1 = named(surface::makeScrollBar(Frame3D1, {120, 240, 1935, 375}, {0, 20, 1, 1, 10}), "HScroll1");
     Text2 = named(surface::makeTextBox(Frame3D1, QStringLiteral("Text2"), {2160, 240, 615, 375}, font), "Text2");
-    Label1 = named(surface::makeLabel(Frame3D1, QStringLiteral("Amplitude"), {120, 600, 1695, 255}, bold, grey), "Label1");
+    Label1
+        = named(surface::makeLabel(Frame3D1, QStringLiteral("Amplitude"), {120, 600, 1695, 255}, bold, grey), "Label1");
     HScroll2 = named(surface::makeScrollBar(Frame3D1, {120, 840, 1935, 375}, {10, 600, 10, 100, 250}), "HScroll2");
     Text3 = named(surface::makeTextBox(Frame3D1, QStringLiteral("Text3"), {2160, 840, 495, 375}, font), "Text3");
-    Label2 = named(surface::makeLabel(Frame3D1, QStringLiteral("Periode"), {120, 1200, 1215, 255}, bold, grey), "Label2");
-    Command7 = named(surface::makeButton(Frame3D1, QStringLiteral("Harmonisch On/Off"), {120, 1440, 2175, 375}, bold),
-                     "Command7");
+    Label2
+        = named(surface::makeLabel(Frame3D1, QStringLiteral("Periode"), {120, 1200, 1215, 255}, bold, grey), "Label2");
+    Command7 = named(
+        surface::makeButton(Frame3D1, QStringLiteral("Harmonisch On/Off"), {120, 1440, 2175, 375}, bold), "Command7");
     Text5 = named(surface::makeTextBox(Frame3D1, QStringLiteral("Text5"), {2160, 1440, 495, 375}, font), "Text5");
-    Label13 = named(surface::makeLabel(Frame3D1, QStringLiteral("Anregung von Hand:"), {120, 1920, 2535, 255}, bold, grey),
-                    "Label13");
+    Label13
+        = named(surface::makeLabel(Frame3D1, QStringLiteral("Anregung von Hand:"), {120, 1920, 2535, 255}, bold, grey),
+            "Label13");
     Label14 = named(
         surface::makeLabel(Frame3D1, QStringLiteral("Linke Maustaste drücken "), {120, 2160, 2535, 255}, bold, grey),
         "Label14");
@@ -128,8 +138,10 @@ void Form1::createControls()
 
     Command5 = named(surface::makeButton(Frame3D3, QStringLiteral("Löschen"), {120, 360, 1215, 375}, bold), "Command5");
     Command11 = named(surface::makeButton(Frame3D3, QStringLiteral("Halt"), {1440, 360, 1095, 375}, bold), "Command11");
-    Command1 = named(surface::makeButton(Frame3D3, QStringLiteral("v(i) = 0"), {120, 840, 1095, 375}, bold), "Command1");
-    Command2 = named(surface::makeButton(Frame3D3, QStringLiteral("y(i) = 0"), {1440, 840, 1095, 375}, bold), "Command2");
+    Command1
+        = named(surface::makeButton(Frame3D3, QStringLiteral("v(i) = 0"), {120, 840, 1095, 375}, bold), "Command1");
+    Command2
+        = named(surface::makeButton(Frame3D3, QStringLiteral("y(i) = 0"), {1440, 840, 1095, 375}, bold), "Command2");
 
     Command3 = named(surface::makeButton(Frame3D4, QStringLiteral("On/Off"), {120, 360, 1215, 375}, font), "Command3");
     Label10 = named(surface::makeLabel(Frame3D4, QStringLiteral("Off"), {1440, 360, 375, 255}, font, grey), "Label10");
@@ -137,16 +149,18 @@ void Form1::createControls()
     Text4 = named(surface::makeTextBox(Frame3D5, QStringLiteral("    0"), {120, 360, 1095, 375}, font), "Text4");
     HScroll3 = named(surface::makeScrollBar(Frame3D5, {1440, 360, 1575, 375}, {1, 10, 1, 1, 5}), "HScroll3");
     Command8 = named(surface::makeButton(Frame3D5, QStringLiteral("Start"), {120, 840, 1095, 375}, bold), "Command8");
-    Label11 = named(surface::makeLabel(Frame3D5, QStringLiteral("langsam - schnell"), {1320, 960, 1815, 255}, bold, grey),
-                    "Label11");
+    Label11
+        = named(surface::makeLabel(Frame3D5, QStringLiteral("langsam - schnell"), {1320, 960, 1815, 255}, bold, grey),
+            "Label11");
 
     Command4 = named(surface::makeButton(Frame3D6, QStringLiteral("On/Off"), {120, 360, 1215, 375}, font), "Command4");
     Label12 = named(surface::makeLabel(Frame3D6, QStringLiteral("Off"), {1440, 360, 375, 255}, font, grey), "Label12");
 
-    Option1 = named(surface::makeOption(Frame3D7, QStringLiteral("Kugel-Feder-Kette"), {120, 240, 2175, 615}, bold, grey),
-                    "Option1");
-    Option2 = named(surface::makeOption(Frame3D7, QStringLiteral("Pendelkette"), {120, 720, 1695, 735}, bold, grey),
-                    "Option2");
+    Option1
+        = named(surface::makeOption(Frame3D7, QStringLiteral("Kugel-Feder-Kette"), {120, 240, 2175, 615}, bold, grey),
+            "Option1");
+    Option2 = named(
+        surface::makeOption(Frame3D7, QStringLiteral("Pendelkette"), {120, 720, 1695, 735}, bold, grey), "Option2");
     Option1->setChecked(true);
 }
 
@@ -171,7 +185,9 @@ void Form1::connectHandlers()
     connect(Picture1, &surface::DrawingSurface::mouseMove, this, &Form1::Picture1_MouseMove);
     // A new backing image (the window manager resized the window) starts
     // blank; the chain is redrawn by the next pass, the markers here.
-    connect(Picture1, &surface::DrawingSurface::backingReset, this, [this] { RedrawMarkers(model_, *Picture1); });
+    connect(Picture1, &surface::DrawingSurface::backingReset, this, [this] {
+        RedrawMarkers(model_, *Picture1);
+    });
 }
 
 void Form1::layOut()
@@ -390,14 +406,16 @@ void Form1::Option1_Click()
 {
     model_.restoring = ballSpringRestoring;
     Option1->setChecked(true);
-    setWindowTitle(QStringLiteral("Schwingbahn - Torsionskette") + QString(19, QLatin1Char(' ')) + surface::makerNotice());
+    setWindowTitle(
+        QStringLiteral("Schwingbahn - Torsionskette") + QString(19, QLatin1Char(' ')) + surface::makerNotice());
 }
 
 void Form1::Option2_Click()
 {
     model_.restoring = pendulumRestoring;
     Option2->setChecked(true);
-    setWindowTitle(QStringLiteral("Schwingbahn - Pendelkette") + QString(36, QLatin1Char(' ')) + surface::makerNotice());
+    setWindowTitle(
+        QStringLiteral("Schwingbahn - Pendelkette") + QString(36, QLatin1Char(' ')) + surface::makerNotice());
 }
 
 void Form1::command6_Click()

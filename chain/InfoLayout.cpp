@@ -8,8 +8,8 @@
 
 namespace chain {
 
-void buildInfoWindow(QWidget* window, const QString& title, surface::TwipsRect client,
-                     std::span<const InfoLabel> labels)
+void buildInfoWindow(
+    QWidget* window, const QString& title, surface::TwipsRect client, std::span<const InfoLabel> labels)
 {
     constexpr surface::Rgb introduction = surface::RGB(255, 192, 192);
     constexpr surface::Rgb body = surface::RGB(255, 255, 224);

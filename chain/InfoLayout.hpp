@@ -21,7 +21,7 @@ struct InfoLabel {
 // appears and its size), the window font, and the word-wrapped labels of its
 // two columns. The first label is the introduction on pink, the others stand
 // on light yellow.
-void buildInfoWindow(QWidget* window, const QString& title, surface::TwipsRect client,
-                     std::span<const InfoLabel> labels);
+void buildInfoWindow(
+    QWidget* window, const QString& title, surface::TwipsRect client, std::span<const InfoLabel> labels);
 
 } // namespace chain

@@ -8,7 +8,7 @@ QFont classicFont(double points, bool bold)
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
+        QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

@@ -244,8 +244,9 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     repaintPending_ = false;
     refreshImage();
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, QRectF(QPointF(event->rect().topLeft()) * image_.devicePixelRatio(),
-                                                   QSizeF(event->rect().size()) * image_.devicePixelRatio()));
+    painter.drawImage(event->rect(), image_,
+        QRectF(QPointF(event->rect().topLeft()) * image_.devicePixelRatio(),
+            QSizeF(event->rect().size()) * image_.devicePixelRatio()));
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* /*event*/)
@@ -258,21 +259,21 @@ void DrawingSurface::mousePressEvent(QMouseEvent* event)
 {
     const QPointF p = toUser(event->position());
     emit mouseDown(buttonCode(event->button()), shiftState(event->modifiers()), static_cast<float>(p.x()),
-                   static_cast<float>(p.y()));
+        static_cast<float>(p.y()));
 }
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF p = toUser(event->position());
     emit mouseMove(buttonsHeld(event->buttons()), shiftState(event->modifiers()), static_cast<float>(p.x()),
-                   static_cast<float>(p.y()));
+        static_cast<float>(p.y()));
 }
 
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF p = toUser(event->position());
     emit mouseUp(buttonCode(event->button()), shiftState(event->modifiers()), static_cast<float>(p.x()),
-                 static_cast<float>(p.y()));
+        static_cast<float>(p.y()));
 }
 
 } // namespace surface

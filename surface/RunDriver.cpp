@@ -1,6 +1,8 @@
 #include "RunDriver.hpp"
 
+#include <QDateTime>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QScreen>
 
 #include <algorithm>
@@ -8,6 +10,19 @@
 namespace surface {
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="wellenlabor.startup.info=true"):
+// the wall-clock time of the program's first pass, for measuring start-up.
+Q_LOGGING_CATEGORY(startupLog, "wellenlabor.startup", QtWarningMsg)
+
+void reportFirstPass()
+{
+    static bool reported = false;
+    if (!reported) {
+        reported = true;
+        qCInfo(startupLog, "first pass at %lld ms since the epoch", QDateTime::currentMSecsSinceEpoch());
+    }
+}
 
 int frameIntervalMs()
 {
@@ -48,6 +63,7 @@ void RunDriver::tick()
             return;
         }
         ++passesRun_;
+        reportFirstPass();
     }
 }
 

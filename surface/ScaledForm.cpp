@@ -17,7 +17,7 @@ QMargins ScaledForm::frameMargins() const
     const QRect outer = frameGeometry();
     const QRect inner = geometry();
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
+        outer.bottom() - inner.bottom()};
 }
 
 void ScaledForm::setOuterSize(double widthTwips, double heightTwips)
@@ -70,7 +70,8 @@ void ScaledForm::placeChildren()
         const double y2 = scale_.toPixelY(r.bottom(), height());
         const int left = static_cast<int>(std::lround(x1));
         const int top = static_cast<int>(std::lround(y1));
-        child->setGeometry(left, top, static_cast<int>(std::lround(x2)) - left, static_cast<int>(std::lround(y2)) - top);
+        child->setGeometry(
+            left, top, static_cast<int>(std::lround(x2)) - left, static_cast<int>(std::lround(y2)) - top);
     }
 }
 

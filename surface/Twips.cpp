@@ -11,8 +11,8 @@ double perPixel()
 {
     constexpr double standardDpi = 96.0;
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen != nullptr && screen->logicalDotsPerInchX() > 0 ? screen->logicalDotsPerInchX()
-                                                                               : standardDpi;
+    const double dpi
+        = screen != nullptr && screen->logicalDotsPerInchX() > 0 ? screen->logicalDotsPerInchX() : standardDpi;
     return perInch / dpi;
 }
 

@@ -39,8 +39,7 @@ constexpr Rgb grey = RGB(192, 192, 192);
 // A 1024 x 768 screen at 96 dpi.
 const QSizeF screen1024(15360, 11520);
 
-template <typename T>
-T* control(const QWidget& form, const char* name)
+template <typename T> T* control(const QWidget& form, const char* name)
 {
     T* found = form.findChild<T*>(QString::fromLatin1(name));
     if (found == nullptr) {
@@ -144,8 +143,8 @@ bool allFinite(const chain::ChainModel& m)
 void storm(LoadedForm& f, std::mt19937& random, const std::vector<const char*>& buttons, int events)
 {
     const char* bars[] = {"HScroll1", "HScroll2", "HScroll3"};
-    const Qt::MouseButtons held[] = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton,
-                                     Qt::LeftButton | Qt::RightButton};
+    const Qt::MouseButtons held[]
+        = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::LeftButton | Qt::RightButton};
     DrawingSurface* p = picture(f.form);
     std::uniform_real_distribution<double> extreme(-1e6, 1e6);
     std::uniform_real_distribution<double> onSurface(-5, 105);
@@ -192,10 +191,14 @@ private slots:
         QCOMPARE(f.form.frameGeometry().topLeft(), QPoint(0, 0));
 
         const std::pair<const char*, QRectF> places[] = {
-            {"Picture1", {0, 2, 4000, 2000}},    {"Frame3D1", {0, 2020, 1000, 980}},
-            {"Frame3D3", {1020, 2020, 1200, 480}}, {"Frame3D5", {1020, 2520, 1200, 480}},
-            {"Frame3D2", {2240, 2020, 800, 320}},  {"Frame3D4", {2240, 2340, 800, 320}},
-            {"Frame3D6", {2240, 2660, 800, 340}},  {"Frame3D7", {3060, 2250, 830, 850}},
+            {"Picture1", {0, 2, 4000, 2000}},
+            {"Frame3D1", {0, 2020, 1000, 980}},
+            {"Frame3D3", {1020, 2020, 1200, 480}},
+            {"Frame3D5", {1020, 2520, 1200, 480}},
+            {"Frame3D2", {2240, 2020, 800, 320}},
+            {"Frame3D4", {2240, 2340, 800, 320}},
+            {"Frame3D6", {2240, 2660, 800, 340}},
+            {"Frame3D7", {3060, 2250, 830, 850}},
             {"command6", {3060, 2020, 830, 200}},
         };
         for (const auto& [name, rect] : places) {
@@ -217,7 +220,7 @@ private slots:
     {
         LoadedForm f;
         QCOMPARE(f.form.windowTitle(),
-                 QStringLiteral("Schwingbahn  - Kugel-Feder-Kette (Torsionswellenleiter)    ") + surface::makerNotice());
+            QStringLiteral("Schwingbahn  - Kugel-Feder-Kette (Torsionswellenleiter)    ") + surface::makerNotice());
         const std::pair<const char*, const char*> captions[] = {
             {"Label3", "Festes Ende "},
             {"Label4", "Loses Ende"},
@@ -448,11 +451,11 @@ private slots:
         QVERIFY(control<QRadioButton>(f.form, "Option2")->isChecked());
         QVERIFY(!control<QRadioButton>(f.form, "Option1")->isChecked());
         QCOMPARE(f.form.windowTitle(),
-                 QStringLiteral("Schwingbahn - Pendelkette") + QString(36, ' ') + surface::makerNotice());
+            QStringLiteral("Schwingbahn - Pendelkette") + QString(36, ' ') + surface::makerNotice());
         click(f.form, "Option1");
         QCOMPARE(f.form.model().restoring, 2.0F);
         QCOMPARE(f.form.windowTitle(),
-                 QStringLiteral("Schwingbahn - Torsionskette") + QString(19, ' ') + surface::makerNotice());
+            QStringLiteral("Schwingbahn - Torsionskette") + QString(19, ' ') + surface::makerNotice());
     }
 
     void leftDragMovesTheDrivenEnd()
@@ -534,7 +537,7 @@ private slots:
         QCOMPARE(form2s, 1);
         QVERIFY(form2->parentWidget() == nullptr);
         QCOMPARE(form2->windowTitle(),
-                 QStringLiteral("Informationen zu \"Schwingbahn - Kugel-Feder-Kette (Torsionswellenleiter)\""));
+            QStringLiteral("Informationen zu \"Schwingbahn - Kugel-Feder-Kette (Torsionswellenleiter)\""));
         QCOMPARE(surface::backColor(form2->findChild<QLabel*>(QStringLiteral("Label1"))), RGB(255, 192, 192));
         QCOMPARE(surface::backColor(form2->findChild<QLabel*>(QStringLiteral("Label9"))), light);
 
@@ -555,9 +558,8 @@ private slots:
     {
         LoadedForm f;
         std::mt19937 random(20261207);
-        const std::vector<const char*> everyButton = {"Command1", "Command2", "Command3", "Command4",
-                                                      "Command5", "Command7", "Command8", "Command9",
-                                                      "Command11", "Option1", "Option2"};
+        const std::vector<const char*> everyButton = {"Command1", "Command2", "Command3", "Command4", "Command5",
+            "Command7", "Command8", "Command9", "Command11", "Option1", "Option2"};
         std::vector<const char*> allButHalt = everyButton;
         std::erase(allButHalt, std::string_view("Command11"));
 

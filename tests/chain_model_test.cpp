@@ -78,7 +78,9 @@ TEST(ChainStart, HoldsTheValuesOfTheLoadSequence)
     EXPECT_EQ(m.halted + m.harmonic + m.refraction + m.obstacle + m.clockOn, 0);
     EXPECT_EQ(m.t + m.tHarm + m.phase + m.downX + m.downY, 0.0);
     for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
-        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) { return x == 0.0; }));
+        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) {
+            return x == 0.0;
+        }));
     }
 }
 
@@ -151,7 +153,9 @@ TEST(ChainPass, AChainAtRestStaysExactlyAtRest)
         }
     }
     for (const auto* array : {&m.y, &m.v, &m.f}) {
-        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) { return x == 0.0; }));
+        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) {
+            return x == 0.0;
+        }));
     }
 }
 
@@ -330,7 +334,9 @@ TEST(ChainControls, ClearingButtonsClearWhatTheyMustAndNothingElse)
         return m;
     };
     auto zeroUpTo99 = [](const std::array<double, 101>& a) {
-        return std::all_of(a.begin(), a.begin() + 100, [](double x) { return x == 0.0; });
+        return std::all_of(a.begin(), a.begin() + 100, [](double x) {
+            return x == 0.0;
+        });
     };
 
     ChainModel velocities = filled();

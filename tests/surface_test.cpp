@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(down.at(0).at(3).toFloat(), 1.5F);
 
         QMouseEvent both(QEvent::MouseMove, QPointF(60, 30), s.surface.mapToGlobal(QPointF(60, 30)), Qt::NoButton,
-                         Qt::LeftButton | Qt::RightButton, Qt::ShiftModifier);
+            Qt::LeftButton | Qt::RightButton, Qt::ShiftModifier);
         QApplication::sendEvent(&s.surface, &both);
         QCOMPARE(move.count(), 1);
         QCOMPARE(move.at(0).at(0).toInt(), 3);
