@@ -1,0 +1,2 @@
+add_model_test(wavepair_model_test wavepair_model_test.cpp)
+target_link_libraries(wavepair_model_test PRIVATE wavepair_model)
