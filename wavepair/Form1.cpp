@@ -81,6 +81,18 @@ QLabel* makeLamp(QWidget* parent, const char* name, surface::TwipsRect place)
     return named(surface::makeLabel(parent, QString(), place, windowFont(), red), name);
 }
 
+// The substitute faces have a taller line than the original at 12 pt, taller
+// than the one-line height some labels are designed with; the label grows
+// downward until its caption's line fits, so no face of the fallback list
+// can cut it.
+void fitCaption(QLabel* label)
+{
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->height()) {
+        label->resize(label->width(), needed);
+    }
+}
+
 std::int16_t flipped(std::int16_t flag)
 {
     return static_cast<std::int16_t>(1 - flag);
@@ -160,6 +172,10 @@ void Form1::createControls()
     Label9 = makeLamp(Frame3D4, "Label9", {2160, 840, 495, 375});
     Command3 = named(surface::makeButton(Frame3D4, QStringLiteral("Längswelle"), {120, 1680, 1935, 495}, bold), "Command3");
     Label10 = makeLamp(Frame3D4, "Label10", {2160, 1680, 495, 375});
+
+    for (QLabel* captioned : {Label5, Label1, klein, Label6, Label2, Label4, Label11}) {
+        fitCaption(captioned);
+    }
 }
 
 void Form1::connectHandlers()
