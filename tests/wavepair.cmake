@@ -1,0 +1,8 @@
+add_model_test(wavepair_model_test wavepair_model_test.cpp)
+target_link_libraries(wavepair_model_test PRIVATE wavepair_model)
+
+add_qt_test(wavepair_display_test wavepair_display_test.cpp)
+target_link_libraries(wavepair_display_test PRIVATE wavepair_display surface)
+
+add_qt_test(wavepair_form_test wavepair_form_test.cpp)
+target_link_libraries(wavepair_form_test PRIVATE wavepair_ui)

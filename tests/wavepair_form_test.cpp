@@ -1,0 +1,610 @@
+#include "wavepair/Form1.hpp"
+#include "wavepair/WavePairDisplay.hpp"
+
+#include "surface/ClassicControls.hpp"
+#include "surface/DrawingSurface.hpp"
+#include "surface/MakerNotice.hpp"
+#include "surface/RunDriver.hpp"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+#include <random>
+
+using surface::DrawingSurface;
+using surface::RGB;
+using surface::Rgb;
+using wavepair::Form1;
+
+namespace {
+
+constexpr Rgb light = RGB(255, 255, 224);
+constexpr Rgb black = RGB(0, 0, 0);
+
+// A 1024 x 768 screen at 96 dpi.
+const QSizeF screen1024(15360, 11520);
+
+Rgb pixelAt(const DrawingSurface& s, int x, int y)
+{
+    const QColor c = s.image().pixelColor(x, y);
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+bool allBackground(const DrawingSurface& s)
+{
+    for (int y = 0; y < s.image().height(); ++y) {
+        for (int x = 0; x < s.image().width(); ++x) {
+            if (pixelAt(s, x, y) != s.BackColor()) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+int countInColumn(const DrawingSurface& s, int column, Rgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < s.image().height(); ++y) {
+        n += pixelAt(s, column, y) == colour ? 1 : 0;
+    }
+    return n;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPointF local, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// The window laid out for a 1024 x 768 screen and loaded, as the program
+// starts it.
+struct Loaded {
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(screen1024);
+
+    Loaded() { form->Form_Load(); }
+
+    template <typename T>
+    T* get(const char* name) const
+    {
+        auto* control = form->findChild<T*>(QString::fromLatin1(name));
+        if (control == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return control;
+    }
+    QPushButton* button(const char* name) const { return get<QPushButton>(name); }
+    QLabel* label(const char* name) const { return get<QLabel>(name); }
+    DrawingSurface* picture(const char* name) const { return get<DrawingSurface>(name); }
+    void click(const char* name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    // Halts the run and waits until the driver has stopped.
+    bool halt() const
+    {
+        if (form->model().halted == 0) {
+            click("Command11");
+        }
+        return QTest::qWaitFor([this] { return !form->isRunning(); }, 2000);
+    }
+};
+
+} // namespace
+
+class WavePairFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void laidOutAtItsDesignTwips()
+    {
+        Loaded w;
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' '))
+                                            + surface::makerNotice());
+        // 0.99 of 15360 x 11520 twips, 15 twips to the pixel.
+        QCOMPARE(w.form->frameGeometry().size(), QSize(1014, 760));
+        QCOMPARE(w.form->scale().width, 4000.0);
+        QCOMPARE(w.form->scale().height, 3000.0);
+
+        DrawingSurface* picture1 = w.picture("Picture1");
+        QCOMPARE(picture1->geometry(), QRect(0, 16, 1009, 521));
+        QCOMPARE(picture1->scale().left, -10.0);
+        QCOMPARE(picture1->scale().width, 105.0);
+        QCOMPARE(picture1->scale().top, -3.0);
+        QCOMPARE(picture1->scale().height, 6.0);
+        QCOMPARE(w.picture("Picture2")->parentWidget(), picture1);
+        QCOMPARE(w.picture("Picture2")->geometry(), QRect(0, 136, 97, 81));
+        QCOMPARE(w.picture("Picture2")->scale().left, -150.0);
+        QCOMPARE(w.picture("Picture3")->geometry(), QRect(0, 256, 97, 177));
+        QCOMPARE(w.picture("Picture3")->scale().height, 4.0);
+        QCOMPARE(w.label("Label5")->geometry(), QRect(0, 440, 97, 41));
+        QCOMPARE(w.label("Label5")->text(), QStringLiteral(" Anregung    mit Maus"));
+        QCOMPARE(w.label("Label3")->geometry(), QRect(968, 0, 41, 529));
+        QCOMPARE(surface::backColor(w.label("Label3")), RGB(128, 128, 128));
+
+        const struct {
+            const char* name;
+            const char* caption;
+            QRect place;
+        } boxes[] = {{"Frame3D1", "Automatische Anregung", {0, 536, 289, 177}},
+                     {"Frame3D3", "Steuerfunktionen", {304, 536, 209, 89}},
+                     {"Frame3D5", "Zeitablauf", {304, 624, 209, 89}},
+                     {"Frame3D2", "Reflektor", {536, 536, 137, 177}},
+                     {"Frame3D4", "Einzelschaltungen", {680, 536, 185, 177}}};
+        for (const auto& box : boxes) {
+            auto* frame = w.get<QGroupBox>(box.name);
+            QCOMPARE(frame->title(), QString::fromUtf8(box.caption));
+            QCOMPARE(frame->geometry(), box.place);
+            QCOMPARE(frame->font().pointSizeF(), 12.0);
+        }
+        QCOMPARE(w.button("Command1")->geometry(), QRect(888, 544, 105, 33));
+        QCOMPARE(w.button("Command4")->text(), QStringLiteral("I"));
+        QCOMPARE(w.button("Command11")->parentWidget()->objectName(), QStringLiteral("Frame3D3"));
+        QCOMPARE(w.button("Command7")->geometry(), QRect(192, 88, 81, 57));
+        QCOMPARE(surface::backColor(w.button("Command7")), RGB(255, 128, 0));
+        QCOMPARE(surface::backColor(w.button("Command9")), RGB(255, 128, 128));
+        QCOMPARE(w.button("Command7")->font().pointSizeF(), 8.25);
+        QCOMPARE(w.label("klein")->text(), QStringLiteral("klein"));
+        QCOMPARE(w.label("Label6")->text(), QStringLiteral("groß"));
+        QCOMPARE(w.label("Label1")->font().pointSizeF(), 12.0);
+        QVERIFY(w.label("Label1")->font().bold());
+
+        const struct {
+            const char* name;
+            int min;
+            int max;
+            int large;
+            int value;
+        } bars[] = {{"HScroll1", 0, 20, 1, 10}, {"HScroll2", 1, 80, 10, 40}, {"HScroll3", 2, 40, 1, 20}};
+        for (const auto& bar : bars) {
+            auto* scroll = w.get<QScrollBar>(bar.name);
+            QCOMPARE(scroll->minimum(), bar.min);
+            QCOMPARE(scroll->maximum(), bar.max);
+            QCOMPARE(scroll->pageStep(), bar.large);
+            QCOMPARE(scroll->value(), bar.value);
+        }
+
+        // Of the lamps only "Querwelle"'s is lit at start.
+        QVERIFY(!w.label("Label9")->isHidden());
+        for (const char* hidden : {"Label7", "Label8", "Label10", "Label3"}) {
+            QVERIFY2(w.label(hidden)->isHidden(), hidden);
+        }
+        QVERIFY(w.picture("Picture2")->isHidden());
+    }
+
+    void captionsFitTheirControls()
+    {
+        Loaded w;
+        for (const QPushButton* b : w.form->findChildren<QPushButton*>()) {
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width(), qPrintable(b->text()));
+        }
+        for (const QGroupBox* g : w.form->findChildren<QGroupBox*>()) {
+            QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) <= g->width(), qPrintable(g->title()));
+        }
+        for (const QLabel* l : w.form->findChildren<QLabel*>()) {
+            if (!l->text().isEmpty()) {
+                QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
+            }
+        }
+    }
+
+    void runsFromLoadAndDrawsTheTransverseRowAtItsPixels()
+    {
+        Loaded w;
+        QVERIFY(w.form->isRunning());
+        QTRY_VERIFY(w.form->passesRun() >= 2);
+        QVERIFY(w.halt());
+        DrawingSurface* picture1 = w.picture("Picture1");
+        QCOMPARE(picture1->DrawWidth(), 5);
+        // The chain at rest: dots at x = 1, 3, ... on the row y = 1, pixel row
+        // 4 * 521 / 6; the longitudinal row y = -1 stays empty.
+        for (int i = 0; i <= 92; i += 2) {
+            const int column = static_cast<int>((i + 11) * 1009.0 / 105);
+            QCOMPARE(pixelAt(*picture1, column, 347), black);
+            QCOMPARE(pixelAt(*picture1, column, 173), light);
+        }
+        QCOMPARE(pixelAt(*picture1, static_cast<int>(12 * 1009.0 / 105), 347), light);
+        // The pictogram of the hand-excitation field was drawn at load.
+        QVERIFY(!allBackground(*w.picture("Picture3")));
+        QVERIFY(!allBackground(*w.picture("Picture2")));
+    }
+
+    void haltAndWeiterStopAndResumeTheOneDriver()
+    {
+        Loaded w;
+        QVERIFY(w.halt());
+        QCOMPARE(w.button("Command11")->text(), QStringLiteral("Weiter"));
+        QCOMPARE(w.form->model().halted, 1);
+        const long long stopped = w.form->passesRun();
+        QTest::qWait(100);
+        QCOMPARE(w.form->passesRun(), stopped);
+
+        w.click("Command11");
+        QCOMPARE(w.button("Command11")->text(), QStringLiteral("Halt"));
+        QVERIFY(w.form->isRunning());
+        QTRY_VERIFY(w.form->passesRun() > stopped);
+        QCOMPARE(w.form->findChildren<surface::RunDriver*>().size(), 1);
+    }
+
+    void rowSwitchesToggleLampsAndClearTheDisplay()
+    {
+        Loaded w;
+        QTRY_VERIFY(w.form->passesRun() >= 1);
+        QVERIFY(w.halt());
+        DrawingSurface* picture1 = w.picture("Picture1");
+        const auto& m = w.form->model();
+        const int column = static_cast<int>(11 * 1009.0 / 105); // mass 10 at rest
+        const auto runUntilDrawn = [&] {
+            w.click("Command11");
+            const bool drawn = QTest::qWaitFor([&] { return !allBackground(*picture1); }, 2000);
+            return w.halt() && drawn;
+        };
+        QVERIFY(!allBackground(*picture1));
+
+        w.click("Command3"); // "Längswelle" on
+        QCOMPARE(m.showLongitudinal, 1);
+        QVERIFY(!w.label("Label10")->isHidden());
+        QVERIFY(!w.picture("Picture2")->isHidden());
+        QVERIFY(!allBackground(*w.picture("Picture2")));
+        QVERIFY(allBackground(*picture1));
+        QVERIFY(runUntilDrawn());
+        QCOMPARE(pixelAt(*picture1, column, 173), black);
+        QCOMPARE(pixelAt(*picture1, column, 347), black);
+
+        w.click("Command2"); // "Querwelle" off
+        QCOMPARE(m.showTransverse, 0);
+        QVERIFY(w.label("Label9")->isHidden());
+        QVERIFY(allBackground(*picture1));
+        // Halted, nothing is redrawn until "Weiter"; then only the row that is on.
+        QTest::qWait(60);
+        QVERIFY(allBackground(*picture1));
+        QVERIFY(runUntilDrawn());
+        QCOMPARE(pixelAt(*picture1, column, 173), black);
+        QCOMPARE(pixelAt(*picture1, column, 347), light);
+
+        w.click("Command3"); // "Längswelle" off: both rows off
+        QCOMPARE(m.showLongitudinal, 0);
+        QVERIFY(w.label("Label10")->isHidden());
+        QVERIFY(w.picture("Picture2")->isHidden());
+        QVERIFY(allBackground(*picture1));
+        w.click("Command11");
+        const long long passes = w.form->passesRun();
+        QTRY_VERIFY(w.form->passesRun() > passes + 3);
+        QVERIFY(allBackground(*picture1));
+
+        w.click("Command2"); // back to the start
+        QCOMPARE(m.showTransverse, 1);
+        QVERIFY(!w.label("Label9")->isHidden());
+        QTRY_COMPARE(pixelAt(*picture1, column, 347), black);
+    }
+
+    void excitationSwitchesOnResumingAndOffWithoutStopping()
+    {
+        Loaded w;
+        QVERIFY(w.halt());
+        auto& m = w.form->model();
+        w.click("Command7");
+        QCOMPARE(m.harmonic, 1);
+        QCOMPARE(m.halted, 0);
+        QCOMPARE(w.button("Command11")->text(), QStringLiteral("Halt"));
+        QVERIFY(!w.label("Label7")->isHidden());
+        QVERIFY(w.label("Label5")->isHidden());
+        QCOMPARE(surface::backColor(w.button("Command7")), RGB(255, 0, 0));
+        QVERIFY(w.form->isRunning());
+        QTRY_VERIFY(m.tHarm > 0.5);
+
+        w.click("Command7");
+        QCOMPARE(m.harmonic, 0);
+        QVERIFY(w.label("Label7")->isHidden());
+        QVERIFY(!w.label("Label5")->isHidden());
+        QCOMPARE(surface::backColor(w.button("Command7")), RGB(255, 128, 0));
+        const double held = m.y[0];
+        const double tHeld = m.tHarm;
+        const long long passes = w.form->passesRun();
+        QTRY_VERIFY(w.form->passesRun() > passes + 3);
+        QVERIFY(w.form->isRunning());
+        QCOMPARE(m.y[0], held);
+        QCOMPARE(m.tHarm, tHeld);
+    }
+
+    void reflectorSwitchesLampAndBarButDoesNotStart()
+    {
+        Loaded w;
+        QVERIFY(w.halt());
+        const auto& m = w.form->model();
+        w.click("Command9");
+        QCOMPARE(m.reflector, 1);
+        QCOMPARE(m.damping, 0);
+        QVERIFY(!w.label("Label8")->isHidden());
+        QVERIFY(!w.label("Label3")->isHidden());
+        QTest::qWait(50);
+        QVERIFY(!w.form->isRunning());
+        w.click("Command9");
+        QCOMPARE(m.reflector, 0);
+        QCOMPARE(m.damping, 2);
+        QVERIFY(w.label("Label8")->isHidden());
+        QVERIFY(w.label("Label3")->isHidden());
+    }
+
+    void barsSetAmplitudeFrequencyAndStep()
+    {
+        Loaded w;
+        auto& m = w.form->model();
+        m.tHarm = 5;
+        w.get<QScrollBar>("HScroll1")->setValue(20);
+        QCOMPARE(m.amplitude, 2.0);
+        w.get<QScrollBar>("HScroll2")->setValue(80);
+        QCOMPARE(m.tHarm, 0.0);
+        QCOMPARE(m.phase, static_cast<float>(5 * 0.08 * m.pi));
+        QCOMPARE(m.omega, m.pi * 2 * 80 / 1000);
+        w.get<QScrollBar>("HScroll3")->setValue(2);
+        QCOMPARE(m.dt, 0.02);
+    }
+
+    void loeschenWhileHaltedClearsAndStaysHalted()
+    {
+        Loaded w;
+        w.click("Command7");
+        QTRY_VERIFY(w.form->model().tHarm > 1);
+        QVERIFY(w.halt());
+        const long long passes = w.form->passesRun();
+        w.click("Command5");
+        const auto& m = w.form->model();
+        QVERIFY(allBackground(*w.picture("Picture1")));
+        QCOMPARE(m.y[0], 0.0);
+        QCOMPARE(m.tHarm, 0.0);
+        QCOMPARE(m.harmonic, 1);
+        QCOMPARE(m.halted, 1);
+        QCOMPARE(w.button("Command11")->text(), QStringLiteral("Weiter"));
+        QTest::qWait(60);
+        QVERIFY(!w.form->isRunning());
+        QCOMPARE(w.form->passesRun(), passes);
+        QVERIFY(allBackground(*w.picture("Picture1")));
+    }
+
+    void theInfoButtonDoesNothing()
+    {
+        Loaded w;
+        QVERIFY(w.halt());
+        const auto before = w.form->model().y;
+        const QImage image = w.picture("Picture1")->image();
+        w.click("Command4");
+        QTest::qWait(30);
+        QVERIFY(w.form->model().y == before);
+        QCOMPARE(w.picture("Picture1")->image(), image);
+        QVERIFY(!w.form->isRunning());
+        QVERIFY(w.form->isVisible());
+    }
+
+    void handExcitationFollowsTheLeftButtonInsideTheField()
+    {
+        Loaded w;
+        QVERIFY(w.halt());
+        DrawingSurface* field = w.picture("Picture3");
+        const auto& m = w.form->model();
+        const auto userY = [&](double pixelY) { return static_cast<double>(static_cast<float>(field->toUser({10, pixelY}).y())); };
+
+        // The press counts wherever it lands; 177 pixels are 4 units.
+        sendMouse(field, QEvent::MouseButtonPress, {10, -20}, Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(m.y[0], userY(-20));
+        QVERIFY(m.y[0] < -2);
+        sendMouse(field, QEvent::MouseMove, {10, 60}, Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(m.y[0], userY(60));
+        // |Y| >= 2 on move and release: ignored, the edges included.
+        for (const double outside : {0.0, 177.0, -40.0, 300.0}) {
+            sendMouse(field, QEvent::MouseMove, {10, outside}, Qt::NoButton, Qt::LeftButton);
+            sendMouse(field, QEvent::MouseButtonRelease, {10, outside}, Qt::LeftButton, Qt::NoButton);
+            QCOMPARE(m.y[0], userY(60));
+        }
+        sendMouse(field, QEvent::MouseButtonRelease, {10, 150}, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(m.y[0], userY(150));
+
+        // Only the left button, and a move only with the left button alone.
+        sendMouse(field, QEvent::MouseButtonPress, {10, 20}, Qt::RightButton, Qt::RightButton);
+        sendMouse(field, QEvent::MouseMove, {10, 30}, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
+        sendMouse(field, QEvent::MouseMove, {10, 40}, Qt::NoButton, Qt::RightButton);
+        sendMouse(field, QEvent::MouseButtonRelease, {10, 50}, Qt::RightButton, Qt::NoButton);
+        QCOMPARE(m.y[0], userY(150));
+        QVERIFY(w.halt()); // nothing restarted the run
+    }
+
+    void markerLineFollowsOneButtonAndStaysOnlyForTheRight()
+    {
+        Loaded w;
+        QVERIFY(w.halt());
+        DrawingSurface* picture1 = w.picture("Picture1");
+        w.click("Command2");
+        w.click("Command2");
+        QVERIFY(allBackground(*picture1));
+        const Rgb fore = picture1->ForeColor();
+        // A line of width 1 over the full height, within a pixel of the column
+        // (the pointer's x goes to user units as a 32-bit float and back).
+        const auto lineAt = [&](int column) {
+            for (int c = column - 1; c <= column + 1; ++c) {
+                if (countInColumn(*picture1, c, fore) == picture1->height()) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const auto send = [&](QEvent::Type type, int column, Qt::MouseButton button, Qt::MouseButtons held) {
+            sendMouse(picture1, type, {static_cast<double>(column), 300.0}, button, held);
+            QCOMPARE(picture1->DrawWidth(), 5);
+        };
+
+        // Left: the line follows the pointer and goes on release.
+        send(QEvent::MouseButtonPress, 200, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(lineAt(200));
+        QCOMPARE(w.form->markerX(), static_cast<float>(picture1->toUser({200, 300}).x()));
+        send(QEvent::MouseMove, 260, Qt::NoButton, Qt::LeftButton);
+        QVERIFY(!lineAt(200));
+        QVERIFY(lineAt(260));
+        send(QEvent::MouseButtonRelease, 260, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(allBackground(*picture1));
+
+        // Right: the line drawn last stays; a move with both buttons changes nothing.
+        send(QEvent::MouseButtonPress, 400, Qt::RightButton, Qt::RightButton);
+        send(QEvent::MouseMove, 450, Qt::NoButton, Qt::RightButton);
+        send(QEvent::MouseMove, 500, Qt::NoButton, Qt::LeftButton | Qt::RightButton);
+        send(QEvent::MouseButtonRelease, 500, Qt::RightButton, Qt::NoButton);
+        QVERIFY(lineAt(450));
+        QVERIFY(!lineAt(400));
+        QVERIFY(!lineAt(500));
+        QCOMPARE(w.form->markerX(), static_cast<float>(picture1->toUser({450, 300}).x()));
+
+        // The middle button draws nothing.
+        send(QEvent::MouseButtonPress, 600, Qt::MiddleButton, Qt::MiddleButton);
+        send(QEvent::MouseMove, 610, Qt::NoButton, Qt::MiddleButton);
+        QVERIFY(!lineAt(600));
+        QVERIFY(!lineAt(610));
+
+        // A left release away from the last reported position leaves that line.
+        send(QEvent::MouseButtonPress, 700, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, 720, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(lineAt(700));
+        QVERIFY(lineAt(450));
+
+        w.click("Command2"); // a cleared display takes the lines with it
+        QVERIFY(allBackground(*picture1));
+    }
+
+    void thePictogramsComeBackWithANewBackingImage()
+    {
+        Loaded w;
+        DrawingSurface* field = w.picture("Picture3");
+        const QSize design = field->size();
+        field->resize(design + QSize(1, 1));
+        QCOMPARE(field->image().width(), design.width() + 1);
+        QVERIFY(!allBackground(*field));
+        field->resize(design);
+        QVERIFY(!allBackground(*field));
+    }
+
+    void tenThousandLoeschenClicksNeverNestARun()
+    {
+        Loaded w;
+        QVERIFY(w.form->isRunning());
+        int passesInsideAClick = 0;
+        QPushButton* loeschen = w.button("Command5");
+        for (int k = 0; k < 10000; ++k) {
+            const long long before = w.form->passesRun();
+            QTest::mouseClick(loeschen, Qt::LeftButton);
+            passesInsideAClick += w.form->passesRun() != before ? 1 : 0;
+            if (k % 500 == 0) {
+                QTest::qWait(5);
+            }
+        }
+        QCOMPARE(passesInsideAClick, 0);
+        QCOMPARE(w.form->findChildren<surface::RunDriver*>().size(), 1);
+        QVERIFY(w.form->isRunning());
+
+        // Still the one run at the teaching rate, and one "Halt" stops it.
+        QElapsedTimer clock;
+        clock.start();
+        const long long start = w.form->passesRun();
+        QTest::qWait(300);
+        const long long ran = w.form->passesRun() - start;
+        QVERIFY2(ran <= clock.elapsed() * surface::RunDriver::passesPerSecond / 1000 + surface::RunDriver::maxPassesPerTick,
+                 qPrintable(QString::number(ran)));
+        QVERIFY(ran > 0);
+        w.click("Command11");
+        QTRY_VERIFY(!w.form->isRunning());
+    }
+
+    void survivesAnEventStorm()
+    {
+        Loaded w;
+        std::mt19937 random(20260);
+        const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        const char* buttons[] = {"Command2", "Command3", "Command4", "Command5", "Command7", "Command9", "Command11"};
+        const char* bars[] = {"HScroll1", "HScroll2", "HScroll3"};
+        const double extremes[] = {-1e9, -1e6, -5000, -1, 0, 3, 150, 1e6, 1e9};
+        const Qt::MouseButton pressed[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        const Qt::MouseButtons held[] = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::LeftButton | Qt::RightButton,
+                                         Qt::MiddleButton};
+        const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
+
+        for (int k = 0; k < 6000; ++k) {
+            switch (pick(3)) {
+            case 0:
+                w.click(buttons[pick(7)]);
+                break;
+            case 1: {
+                auto* bar = w.get<QScrollBar>(bars[pick(3)]);
+                if (pick(2) == 0) {
+                    bar->setValue(bar->minimum() - 5 + pick(bar->maximum() - bar->minimum() + 11));
+                } else {
+                    bar->triggerAction(QAbstractSlider::SliderAction(1 + pick(4)));
+                }
+                break;
+            }
+            default: {
+                QWidget* target = w.picture(pick(2) == 0 ? "Picture1" : "Picture3");
+                const QPointF at(extremes[pick(9)] + pick(100), extremes[pick(9)] + pick(100));
+                sendMouse(target, types[pick(3)], at, pressed[pick(3)], held[pick(5)]);
+                break;
+            }
+            }
+            if (k % 40 == 0) {
+                QTest::qWait(3);
+            }
+        }
+
+        const auto& m = w.form->model();
+        for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
+            for (const double value : *array) {
+                QVERIFY(std::isfinite(value));
+            }
+        }
+        for (const double value : {m.dt, m.tHarm, m.omega, m.amplitude, static_cast<double>(m.phase),
+                                   static_cast<double>(w.form->markerX())}) {
+            QVERIFY(std::isfinite(value));
+        }
+        QVERIFY(m.dt >= 0.02 && m.dt <= 0.4);
+        QVERIFY(m.amplitude >= 0 && m.amplitude <= 2);
+        QCOMPARE(m.reflector == 1, m.damping == 0);
+        for (const std::int16_t flag : {m.halted, m.harmonic, m.reflector, m.showTransverse, m.showLongitudinal}) {
+            QVERIFY(flag == 0 || flag == 1);
+        }
+        QCOMPARE(w.form->findChildren<surface::RunDriver*>().size(), 1);
+
+        // It still answers: "Weiter" runs it, "Halt" stops it.
+        if (m.halted == 1) {
+            w.click("Command11");
+        }
+        const long long passes = w.form->passesRun();
+        QTRY_VERIFY(w.form->passesRun() > passes + 3);
+        w.click("Command11");
+        QCOMPARE(w.button("Command11")->text(), QStringLiteral("Weiter"));
+        QTRY_VERIFY(!w.form->isRunning());
+    }
+
+    void endAndClosingQuitWithStatusZero()
+    {
+        for (const bool byButton : {true, false}) {
+            Loaded w;
+            QTimer guard;
+            guard.setSingleShot(true);
+            connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+            guard.start(10000);
+            QTimer::singleShot(50, w.form.get(), [&w, byButton] {
+                if (byButton) {
+                    w.click("Command1");
+                } else {
+                    w.form->close();
+                }
+            });
+            QCOMPARE(QApplication::exec(), 0);
+            QVERIFY(!w.form->isVisible());
+        }
+    }
+};
+
+QTEST_MAIN(WavePairFormTest)
+#include "wavepair_form_test.moc"

@@ -1,0 +1,391 @@
+#include "Form1.hpp"
+
+#include "WavePairDisplay.hpp"
+
+#include "surface/ClassicControls.hpp"
+#include "surface/ClassicFont.hpp"
+#include "surface/DrawingSurface.hpp"
+#include "surface/MakerNotice.hpp"
+#include "surface/Twips.hpp"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace wavepair {
+
+using surface::RGB;
+using surface::Rgb;
+
+namespace {
+
+constexpr Rgb grey = RGB(192, 192, 192);
+constexpr Rgb red = RGB(255, 0, 0);
+constexpr Rgb excitationOff = RGB(255, 128, 0);
+constexpr Rgb reflectorButton = RGB(255, 128, 128);
+
+constexpr double windowFraction = 0.99;
+
+// The marker line runs past both edges of the display (y -3 to 3).
+constexpr float markerTop = 5.0F;
+constexpr float markerBottom = -5.0F;
+
+// Move and release in the hand-excitation field count only inside its height.
+constexpr float handFieldLimit = 2.0F;
+
+QFont windowFont()
+{
+    return surface::classicFont(8.25);
+}
+
+QFont bold12()
+{
+    return surface::classicFont(12);
+}
+
+template <typename T>
+T* named(T* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+void placeAt(QWidget* control, surface::TwipsRect place)
+{
+    control->setGeometry(surface::twips::toPixelRect(place.left, place.top, place.width, place.height));
+}
+
+surface::DrawingSurface* makeSurface(QWidget* parent, const char* name, surface::TwipsRect place, Rgb back)
+{
+    auto* picture = named(new surface::DrawingSurface(parent), name);
+    placeAt(picture, place);
+    picture->setBackColor(back);
+    return picture;
+}
+
+QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& caption, surface::TwipsRect place)
+{
+    QGroupBox* box = named(surface::makeFramedBox(parent, caption, bold12()), name);
+    surface::setBackColor(box, grey);
+    placeAt(box, place);
+    return box;
+}
+
+QLabel* makeLamp(QWidget* parent, const char* name, surface::TwipsRect place)
+{
+    return named(surface::makeLabel(parent, QString(), place, windowFont(), red), name);
+}
+
+// The substitute faces have a taller line than the original at 12 pt, taller
+// than the one-line height some labels are designed with; the label grows
+// downward until its caption's line fits, so no face of the fallback list
+// can cut it.
+void fitCaption(QLabel* label)
+{
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->height()) {
+        label->resize(label->width(), needed);
+    }
+}
+
+std::int16_t flipped(std::int16_t flag)
+{
+    return static_cast<std::int16_t>(1 - flag);
+}
+
+} // namespace
+
+Form1::Form1()
+    : Form1(surface::twips::screenSize())
+{
+}
+
+Form1::Form1(QSizeF screenTwips)
+    : screenTwips_(screenTwips)
+    , driver_([this] { return wavesPass(); }, this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' '))
+                   + surface::makerNotice());
+    setFont(windowFont());
+    surface::setBackColor(this, grey);
+    createControls();
+    connectHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    const QFont font = windowFont();
+    const QFont bold = bold12();
+
+    Picture1 = makeSurface(this, "Picture1", {0, 240, 15135, 7815}, displayBackground);
+    Picture2 = makeSurface(Picture1, "Picture2", {0, 2040, 1455, 1215}, insetBackground);
+    Picture2->setScale({-150, -100, 300, 200});
+    Picture3 = makeSurface(Picture1, "Picture3", {0, 3840, 1455, 2655}, insetBackground);
+    Picture3->setScale({-1, -2, 4, 4});
+    Label5 = named(surface::makeLabel(Picture1, QStringLiteral(" Anregung    mit Maus"), {0, 6600, 1455, 615}, bold,
+                                      displayBackground),
+                   "Label5");
+    Label3 = named(surface::makeLabel(Picture1, QString(), {14520, 0, 615, 7935}, font, reflectorBarColour), "Label3");
+    Label3->hide();
+
+    Command1 = named(surface::makeButton(this, QStringLiteral("Ende"), {13320, 8160, 1575, 495}, bold), "Command1");
+    Command4 = named(surface::makeButton(this, QStringLiteral("I"), {13320, 9000, 1575, 495}, bold), "Command4");
+
+    Frame3D1 = makeGroup(this, "Frame3D1", QStringLiteral("Automatische Anregung"), {0, 8040, 4335, 2655});
+    Frame3D3 = makeGroup(this, "Frame3D3", QStringLiteral("Steuerfunktionen"), {4560, 8040, 3135, 1335});
+    Frame3D5 = makeGroup(this, "Frame3D5", QStringLiteral("Zeitablauf"), {4560, 9360, 3135, 1335});
+    Frame3D2 = makeGroup(this, "Frame3D2", QStringLiteral("Reflektor"), {8040, 8040, 2055, 2655});
+    Frame3D4 = makeGroup(this, "Frame3D4", QStringLiteral("Einzelschaltungen"), {10200, 8040, 2775, 2655});
+
+    Label1 = named(surface::makeLabel(Frame3D1, QStringLiteral("Amplitude"), {720, 480, 1695, 255}, bold, grey), "Label1");
+    HScroll1 = named(surface::makeScrollBar(Frame3D1, {120, 840, 2535, 375}, {0, 20, 1, 1, 10}), "HScroll1");
+    klein = named(surface::makeLabel(Frame3D1, QStringLiteral("klein"), {120, 1320, 855, 375}, bold, grey), "klein");
+    Label6 = named(surface::makeLabel(Frame3D1, QStringLiteral("groß"), {1920, 1320, 735, 375}, bold, grey), "Label6");
+    HScroll2 = named(surface::makeScrollBar(Frame3D1, {120, 1800, 2535, 375}, {1, 80, 1, 10, 40}), "HScroll2");
+    Label2 = named(surface::makeLabel(Frame3D1, QStringLiteral("Frequenz"), {720, 2280, 1695, 255}, bold, grey), "Label2");
+    Label7 = makeLamp(Frame3D1, "Label7", {3240, 840, 495, 375});
+    Label7->hide();
+    Command7 = named(surface::makeButton(Frame3D1, QStringLiteral("On/Off"), {2880, 1320, 1215, 855}, font), "Command7");
+    surface::setBackColor(Command7, excitationOff);
+
+    Command5 = named(surface::makeButton(Frame3D3, QStringLiteral("Löschen"), {120, 480, 1215, 375}, bold), "Command5");
+    Command11 = named(surface::makeButton(Frame3D3, QStringLiteral("Halt"), {1680, 480, 1215, 375}, bold), "Command11");
+
+    HScroll3 = named(surface::makeScrollBar(Frame3D5, {240, 480, 2655, 375}, {2, 40, 1, 1, 20}), "HScroll3");
+    Label4 = named(surface::makeLabel(Frame3D5, QStringLiteral("langsam"), {240, 960, 1095, 375}, bold, grey), "Label4");
+    Label11 = named(surface::makeLabel(Frame3D5, QStringLiteral("schnell"), {1920, 960, 975, 375}, bold, grey), "Label11");
+
+    Label8 = makeLamp(Frame3D2, "Label8", {720, 840, 495, 375});
+    Label8->hide();
+    Command9 = named(surface::makeButton(Frame3D2, QStringLiteral("On/Off"), {360, 1320, 1215, 855}, font), "Command9");
+    surface::setBackColor(Command9, reflectorButton);
+
+    Command2 = named(surface::makeButton(Frame3D4, QStringLiteral("Querwelle"), {120, 840, 1935, 495}, bold), "Command2");
+    Label9 = makeLamp(Frame3D4, "Label9", {2160, 840, 495, 375});
+    Command3 = named(surface::makeButton(Frame3D4, QStringLiteral("Längswelle"), {120, 1680, 1935, 495}, bold), "Command3");
+    Label10 = makeLamp(Frame3D4, "Label10", {2160, 1680, 495, 375});
+
+    for (QLabel* captioned : {Label5, Label1, klein, Label6, Label2, Label4, Label11}) {
+        fitCaption(captioned);
+    }
+}
+
+void Form1::connectHandlers()
+{
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
+    connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
+    connect(Picture1, &surface::DrawingSurface::mouseDown, this, &Form1::Picture1_MouseDown);
+    connect(Picture1, &surface::DrawingSurface::mouseMove, this, &Form1::Picture1_MouseMove);
+    connect(Picture1, &surface::DrawingSurface::mouseUp, this, &Form1::Picture1_MouseUp);
+    connect(Picture3, &surface::DrawingSurface::mouseDown, this, &Form1::Picture3_MouseDown);
+    connect(Picture3, &surface::DrawingSurface::mouseMove, this, &Form1::Picture3_MouseMove);
+    connect(Picture3, &surface::DrawingSurface::mouseUp, this, &Form1::Picture3_MouseUp);
+    // A new backing image starts blank: the pictograms are drawn again, the
+    // rows by the next pass.
+    connect(Picture2, &surface::DrawingSurface::backingReset, this, &Form1::Form_Paint);
+    connect(Picture3, &surface::DrawingSurface::backingReset, this, &Form1::Form_Paint);
+}
+
+void Form1::layOut()
+{
+    setOuterSize(windowFraction * screenTwips_.width(), windowFraction * screenTwips_.height());
+    setScale({0, 0, 4000, 3000});
+    Picture1->setScale({-10, -3, 105, 6});
+}
+
+void Form1::Form_Load()
+{
+    layOut();
+    show();
+    moveTo(1, 1);
+
+    Label10->hide();
+    Picture2->hide();
+    Picture1->setDrawWidth(dotWidth);
+    Form_Paint();
+    RunWaves();
+}
+
+void Form1::Form_Paint()
+{
+    DrawSymbols(*Picture2, *Picture3);
+}
+
+void Form1::RunWaves()
+{
+    Picture1->setDrawWidth(dotWidth);
+    if (model_.halted == 0) {
+        driver_.start();
+    }
+}
+
+bool Form1::wavesPass()
+{
+    if (model_.halted == 1) {
+        return false;
+    }
+    model_.advance();
+    drawWaves(model_, *Picture1);
+    surface::setBackColor(Label3, reflectorBarColour);
+    Picture1->setDrawWidth(dotWidth);
+    return true;
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: the program ends at once, a running pass sequence with it.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void Form1::Command1_Click()
+{
+    close();
+}
+
+void Form1::Command11_Click()
+{
+    model_.halted = flipped(model_.halted);
+    if (model_.halted == 0) {
+        Command11->setText(QStringLiteral("Halt"));
+        RunWaves();
+    } else {
+        Command11->setText(QStringLiteral("Weiter"));
+    }
+}
+
+void Form1::Command7_Click()
+{
+    model_.harmonic = flipped(model_.harmonic);
+    if (model_.harmonic == 1) {
+        Label7->show();
+        Label5->hide();
+        surface::setBackColor(Command7, red);
+        model_.halted = 0;
+        Command11->setText(QStringLiteral("Halt"));
+        RunWaves();
+    } else {
+        Label7->hide();
+        Label5->show();
+        surface::setBackColor(Command7, excitationOff);
+    }
+}
+
+void Form1::Command9_Click()
+{
+    model_.switchReflector();
+    const bool on = model_.reflector == 1;
+    Label8->setVisible(on);
+    Label3->setVisible(on);
+}
+
+void Form1::Command2_Click()
+{
+    model_.showTransverse = flipped(model_.showTransverse);
+    Label9->setVisible(model_.showTransverse == 1);
+    Picture1->Cls();
+}
+
+void Form1::Command3_Click()
+{
+    model_.showLongitudinal = flipped(model_.showLongitudinal);
+    if (model_.showLongitudinal == 1) {
+        Label10->show();
+        Picture2->show();
+        DrawSymbols(*Picture2, *Picture3);
+    } else {
+        Label10->hide();
+        Picture2->hide();
+    }
+    Picture1->Cls();
+}
+
+void Form1::Command5_Click()
+{
+    Picture1->Cls();
+    model_.clear();
+    RunWaves();
+}
+
+void Form1::HScroll1_Change()
+{
+    model_.amplitude = HScroll1->value() / 10.0;
+}
+
+void Form1::HScroll2_Change()
+{
+    model_.changeFrequency(HScroll2->value());
+}
+
+void Form1::HScroll3_Change()
+{
+    model_.dt = HScroll3->value() / 100.0;
+}
+
+void Form1::drawMarkerLine(float x, Rgb colour)
+{
+    Picture1->setDrawWidth(1);
+    Picture1->Line(x, markerTop, x, markerBottom, colour);
+    Picture1->setDrawWidth(dotWidth);
+}
+
+void Form1::Picture1_MouseDown(int button, int /*shift*/, float x, float /*y*/)
+{
+    if (button == 1 || button == 2) {
+        drawMarkerLine(x, Picture1->ForeColor());
+        markerX_ = x;
+    }
+}
+
+void Form1::Picture1_MouseMove(int button, int /*shift*/, float x, float /*y*/)
+{
+    if (button == 1 || button == 2) {
+        drawMarkerLine(markerX_, displayBackground);
+        drawMarkerLine(x, Picture1->ForeColor());
+        markerX_ = x;
+    }
+}
+
+void Form1::Picture1_MouseUp(int button, int /*shift*/, float x, float /*y*/)
+{
+    if (button == 1) {
+        drawMarkerLine(x, displayBackground);
+    }
+}
+
+void Form1::Picture3_MouseDown(int button, int /*shift*/, float /*x*/, float y)
+{
+    if (button == 1) {
+        model_.y[0] = y;
+    }
+}
+
+void Form1::Picture3_MouseMove(int button, int /*shift*/, float /*x*/, float y)
+{
+    if (button == 1 && std::abs(y) < handFieldLimit) {
+        model_.y[0] = y;
+    }
+}
+
+void Form1::Picture3_MouseUp(int button, int shift, float x, float y)
+{
+    Picture3_MouseMove(button, shift, x, y);
+}
+
+} // namespace wavepair

@@ -1,0 +1,53 @@
+#include "WavePairDisplay.hpp"
+
+namespace wavepair {
+
+namespace {
+
+// A longitudinal dot is shifted along its row, a transverse one across it;
+// a positive displacement moves them left and down.
+float longitudinalX(int i, double displacement)
+{
+    return static_cast<float>((i + 1) - 1.5 * displacement);
+}
+
+float transverseY(double displacement)
+{
+    return static_cast<float>(1 + 0.5 * displacement);
+}
+
+} // namespace
+
+void drawWaves(WavePairModel& model, surface::Canvas& picture1)
+{
+    for (int i = 0; i < WavePairModel::lastMass; i += 2) {
+        if (model.showLongitudinal == 1) {
+            picture1.PSet(longitudinalX(i, model.yDrawn[i]), longitudinalRow, displayBackground);
+            picture1.PSet(longitudinalX(i, model.y[i]), longitudinalRow, dotColour);
+        }
+        if (model.showTransverse == 1) {
+            const auto x = static_cast<float>(i + 1);
+            picture1.PSet(x, transverseY(model.yDrawn[i]), displayBackground);
+            picture1.PSet(x, transverseY(model.y[i]), dotColour);
+        }
+        model.yDrawn[i] = model.y[i];
+    }
+}
+
+void DrawSymbols(surface::Canvas& picture2, surface::Canvas& picture3)
+{
+    picture2.setDrawWidth(2);
+    picture2.LineBox(-50, 50, 50, -50, dotColour);
+    picture2.Line(50, -50, 150, -100);
+    picture2.Line(50, 50, 150, 100);
+
+    picture3.setDrawWidth(3);
+    picture3.Line(1.0F, -1.5F, 1.0F, 1.5F);
+    picture3.Line(1.0F, -1.5F, 0.8F, -1.3F);
+    picture3.Line(1.0F, -1.5F, 1.2F, -1.3F);
+    picture3.Line(1.0F, 1.5F, 0.8F, 1.3F);
+    picture3.Line(1.0F, 1.5F, 1.2F, 1.3F);
+    picture3.Line(0.8F, 0.0F, 1.2F, 0.0F);
+}
+
+} // namespace wavepair

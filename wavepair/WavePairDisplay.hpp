@@ -1,0 +1,30 @@
+#pragma once
+
+#include "WavePairModel.hpp"
+
+#include "surface/Canvas.hpp"
+
+namespace wavepair {
+
+inline constexpr surface::Rgb displayBackground = surface::RGB(255, 255, 224);
+inline constexpr surface::Rgb insetBackground = surface::RGB(224, 224, 224);
+inline constexpr surface::Rgb dotColour = surface::RGB(0, 0, 0);
+inline constexpr surface::Rgb reflectorBarColour = surface::RGB(128, 128, 128);
+
+// The pen width of the dots; anything drawn thinner sets it back.
+inline constexpr int dotWidth = 5;
+
+// Rest lines of the two rows on the display.
+inline constexpr float longitudinalRow = -1.0F;
+inline constexpr float transverseRow = 1.0F;
+
+// The drawing step of a pass: for every second mass the dots of the rows that
+// are on are erased where they were last drawn and drawn where they are now;
+// yDrawn records where, whether a row is on or not.
+void drawWaves(WavePairModel& model, surface::Canvas& picture1);
+
+// The two pictograms: a loudspeaker on the longitudinal field, a vertical
+// double arrow with a rest mark on the hand-excitation field.
+void DrawSymbols(surface::Canvas& picture2, surface::Canvas& picture3);
+
+} // namespace wavepair
