@@ -1,11 +1,12 @@
 # Wellenlabor: `make run` builds and starts KETTLAB (`make run APP=paarlab` for
-# PAARLAB); `make test` builds and runs every test headless.
+# PAARLAB); `make test` builds and runs every test headless; `make package`
+# builds the Debian package wellenlabor_<version>_<arch>.deb in the build folder.
 
 APP   ?= kettlab
 BUILD ?= build
 JOBS  ?= 2
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench package clean
 
 all: build
 
@@ -29,6 +30,9 @@ test: build
 
 bench: build
 	./$(BUILD)/bin/wellenlabor_bench
+
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)
