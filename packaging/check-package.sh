@@ -26,7 +26,9 @@ if ! (cd "$build" && cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1; then
   fail "cpack could not build the package"
 fi
 debs=("$work"/out/*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb from cpack, found: ${debs[*]}"
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  fail "expected one .deb from cpack, found: ${debs[*]}"
+fi
 deb=${debs[0]}
 
 # Control fields.
