@@ -1,6 +1,7 @@
 # Wellenlabor: `make run` builds and starts KETTLAB (`make run APP=paarlab` for
 # PAARLAB); `make test` builds and runs every test headless, then again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; `make package` builds the
+# Debian package wellenlabor_<version>_<arch>.deb in the build folder.
 
 APP   ?= kettlab
 BUILD ?= build
@@ -11,7 +12,7 @@ SANITIZER_ENV = QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build run test test-release test-sanitize lint format bench soak measure clean
+.PHONY: all deps build run test test-release test-sanitize lint format bench soak measure package clean
 
 all: build
 
@@ -36,7 +37,7 @@ test-release: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test-sanitize: deps
-	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWELLENLABOR_SANITIZE=ON
+	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWELLENLABOR_SANITIZE=ON -DWELLENLABOR_PACKAGE_TEST=OFF
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
@@ -56,6 +57,9 @@ soak: build
 measure: build
 	scripts/measure startup
 	scripts/measure cpu
+
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(ASAN)
