@@ -22,3 +22,6 @@ long peakResidentKb();
 // Runs KETTLAB's chain model and drawing for the given number of passes,
 // switching every option on a schedule.
 SoakResult soakChain(std::int64_t passes);
+
+// The same for PAARLAB's wave pair.
+SoakResult soakWavePair(std::int64_t passes);

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     constexpr long allowedGrowthKb = 2048;
 
     bool sound = true;
-    for (const SoakResult& r : std::vector<SoakResult>{soakChain(passes)}) {
+    for (const SoakResult& r : std::vector<SoakResult>{soakChain(passes), soakWavePair(passes)}) {
         const bool flat = r.endRssKb - r.startRssKb <= allowedGrowthKb;
         std::printf("%s: %lld passes in %.1f s, RSS %ld kB at start, %ld kB at end, peak %ld kB; "
                     "largest |y| of the middle mass %.3g; values %s\n",

@@ -1,2 +1,0 @@
-target_sources(wellenlabor_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/wavepair_bench.cpp)
-target_link_libraries(wellenlabor_bench PRIVATE wavepair_display wavepair_model)
