@@ -4,22 +4,7 @@
 #include "chain/ChainModel.hpp"
 #include "surface/DrawingSurface.hpp"
 
-#include <chrono>
-#include <cmath>
-
 namespace {
-
-bool finite(const chain::ChainModel& m)
-{
-    for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
-        for (double x : *array) {
-            if (!std::isfinite(x)) {
-                return false;
-            }
-        }
-    }
-    return std::isfinite(m.t) && std::isfinite(m.tHarm);
-}
 
 // The switches of the control panel, as their handlers act on model and picture.
 void switchOption(int which, chain::ChainModel& m, surface::DrawingSurface& picture)
@@ -86,7 +71,6 @@ void switchOption(int which, chain::ChainModel& m, surface::DrawingSurface& pict
 
 SoakResult soakChain(std::int64_t passes)
 {
-    constexpr int passesPerSwitch = 997;
     chain::ChainModel m;
     surface::DrawingSurface picture;
     picture.resize(993, 497);
@@ -95,27 +79,15 @@ SoakResult soakChain(std::int64_t passes)
     picture.setDrawWidth(chain::dotWidth);
     drawMarker(picture, chain::Marker::damping);
 
-    SoakResult result;
-    result.program = "KETTLAB";
-    const auto began = std::chrono::steady_clock::now();
-    for (std::int64_t pass = 0; pass < passes; ++pass) {
-        if (pass == 1000) {
-            result.startRssKb = residentKb();
-        }
-        if (pass % passesPerSwitch == passesPerSwitch - 1) {
-            switchOption(static_cast<int>(pass / passesPerSwitch), m, picture);
-            result.allFinite = result.allFinite && finite(m);
-        }
-        m.advance();
-        chain::drawChain(m, picture);
-        m.t = m.t + m.dt;
-        picture.setDrawWidth(chain::dotWidth);
-        result.largestDisplacement = std::max(result.largestDisplacement, std::abs(m.y[48]));
-    }
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-    result.passes = passes;
-    result.allFinite = result.allFinite && finite(m);
-    result.endRssKb = residentKb();
-    result.peakRssKb = peakResidentKb();
-    return result;
+    return runSoak(
+        "KETTLAB", passes, m,
+        [&] {
+            m.advance();
+            chain::drawChain(m, picture);
+            m.t = m.t + m.dt;
+            picture.setDrawWidth(chain::dotWidth);
+        },
+        [&](int which) {
+            switchOption(which, m, picture);
+        });
 }

@@ -4,22 +4,7 @@
 #include "wavepair/WavePairDisplay.hpp"
 #include "wavepair/WavePairModel.hpp"
 
-#include <chrono>
-#include <cmath>
-
 namespace {
-
-bool finite(const wavepair::WavePairModel& m)
-{
-    for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
-        for (double x : *array) {
-            if (!std::isfinite(x)) {
-                return false;
-            }
-        }
-    }
-    return std::isfinite(m.tHarm);
-}
 
 std::int16_t flipped(std::int16_t flag)
 {
@@ -62,7 +47,6 @@ void switchOption(int which, wavepair::WavePairModel& m, surface::DrawingSurface
 
 SoakResult soakWavePair(std::int64_t passes)
 {
-    constexpr int passesPerSwitch = 997;
     wavepair::WavePairModel m;
     surface::DrawingSurface picture;
     picture.resize(1009, 521);
@@ -70,26 +54,14 @@ SoakResult soakWavePair(std::int64_t passes)
     picture.setBackColor(wavepair::displayBackground);
     picture.setDrawWidth(wavepair::dotWidth);
 
-    SoakResult result;
-    result.program = "PAARLAB";
-    const auto began = std::chrono::steady_clock::now();
-    for (std::int64_t pass = 0; pass < passes; ++pass) {
-        if (pass == 1000) {
-            result.startRssKb = residentKb();
-        }
-        if (pass % passesPerSwitch == passesPerSwitch - 1) {
-            switchOption(static_cast<int>(pass / passesPerSwitch), m, picture);
-            result.allFinite = result.allFinite && finite(m);
-        }
-        m.advance();
-        wavepair::drawWaves(m, picture);
-        picture.setDrawWidth(wavepair::dotWidth);
-        result.largestDisplacement = std::max(result.largestDisplacement, std::abs(m.y[48]));
-    }
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-    result.passes = passes;
-    result.allFinite = result.allFinite && finite(m);
-    result.endRssKb = residentKb();
-    result.peakRssKb = peakResidentKb();
-    return result;
+    return runSoak(
+        "PAARLAB", passes, m,
+        [&] {
+            m.advance();
+            wavepair::drawWaves(m, picture);
+            picture.setDrawWidth(wavepair::dotWidth);
+        },
+        [&](int which) {
+            switchOption(which, m, picture);
+        });
 }

@@ -24,6 +24,7 @@
 
 namespace chain {
 
+using surface::named;
 using surface::RGB;
 using surface::Rgb;
 
@@ -43,12 +44,6 @@ QFont windowFont()
 QFont boldFont()
 {
     return surface::classicFont(9.75);
-}
-
-template <typename T> T* named(T* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
 }
 
 } // namespace

@@ -44,6 +44,13 @@ QScrollBar* makeScrollBar(QWidget* parent, TwipsRect place, ScrollRange range);
 // placed in twips from its top-left corner.
 QGroupBox* makeFramedBox(QWidget* parent, const QString& caption, const QFont& captionFont);
 
+// Gives a control its design name, by which tests find it.
+template <typename Control> Control* named(Control* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
 // The BackColor of a label, button, option button or text box.
 void setBackColor(QWidget* control, Rgb colour);
 Rgb backColor(const QWidget* control);

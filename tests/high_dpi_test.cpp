@@ -1,3 +1,4 @@
+#include "SurfacePixels.hpp"
 #include "surface/DrawingSurface.hpp"
 #include "surface/Twips.hpp"
 
@@ -38,11 +39,7 @@ private slots:
         s.setDrawWidth(4);
         s.PSet(50.0F, 0.0F, RGB(0, 0, 0));
         const auto blackInRow = [&](int row) {
-            int n = 0;
-            for (int x = 0; x < s.image().width(); ++x) {
-                n += s.image().pixelColor(x, row) == QColor(0, 0, 0) ? 1 : 0;
-            }
-            return n;
+            return surfacePixels::countInRow(s, row, RGB(0, 0, 0));
         };
         QCOMPARE(blackInRow(120), 8);
         QCOMPARE(blackInRow(124), 0);

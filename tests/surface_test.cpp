@@ -1,3 +1,4 @@
+#include "SurfacePixels.hpp"
 #include "surface/DecimalText.hpp"
 #include "surface/DrawingSurface.hpp"
 #include "surface/ScaledForm.hpp"
@@ -13,46 +14,14 @@ using surface::Rgb;
 
 namespace {
 
+using surfacePixels::allBackground;
+using surfacePixels::countInColumn;
+using surfacePixels::countInRow;
+using surfacePixels::pixelAt;
+
 constexpr Rgb light = RGB(255, 255, 224);
 constexpr Rgb black = RGB(0, 0, 0);
 constexpr Rgb pink = RGB(255, 128, 128);
-
-Rgb pixelAt(const DrawingSurface& s, int x, int y)
-{
-    const QColor c = s.image().pixelColor(x, y);
-    return RGB(c.red(), c.green(), c.blue());
-}
-
-// Pixels of one row (or column) painted in a colour.
-int countInRow(const DrawingSurface& s, int row, Rgb colour)
-{
-    int n = 0;
-    for (int x = 0; x < s.image().width(); ++x) {
-        n += pixelAt(s, x, row) == colour ? 1 : 0;
-    }
-    return n;
-}
-
-int countInColumn(const DrawingSurface& s, int column, Rgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < s.image().height(); ++y) {
-        n += pixelAt(s, column, y) == colour ? 1 : 0;
-    }
-    return n;
-}
-
-bool allBackground(const DrawingSurface& s)
-{
-    for (int y = 0; y < s.image().height(); ++y) {
-        for (int x = 0; x < s.image().width(); ++x) {
-            if (pixelAt(s, x, y) != s.BackColor()) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 
 // A 200 x 120 pixel surface with the chain's scale: x 0..100, y -3..3.
 struct ChainLikeSurface {

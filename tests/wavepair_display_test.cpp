@@ -1,6 +1,7 @@
 #include "wavepair/WavePairDisplay.hpp"
 #include "wavepair/WavePairModel.hpp"
 
+#include "SurfacePixels.hpp"
 #include "surface/DrawingSurface.hpp"
 
 #include <QTest>
@@ -15,34 +16,12 @@ using wavepair::WavePairModel;
 
 namespace {
 
+using surfacePixels::countAll;
+using surfacePixels::countInRow;
+using surfacePixels::pixelAt;
+
 constexpr Rgb light = wavepair::displayBackground;
 constexpr Rgb black = RGB(0, 0, 0);
-
-Rgb pixelAt(const DrawingSurface& s, int x, int y)
-{
-    const QColor c = s.image().pixelColor(x, y);
-    return RGB(c.red(), c.green(), c.blue());
-}
-
-int count(const DrawingSurface& s, Rgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < s.image().height(); ++y) {
-        for (int x = 0; x < s.image().width(); ++x) {
-            n += pixelAt(s, x, y) == colour ? 1 : 0;
-        }
-    }
-    return n;
-}
-
-int countInRow(const DrawingSurface& s, int row, Rgb colour)
-{
-    int n = 0;
-    for (int x = 0; x < s.image().width(); ++x) {
-        n += pixelAt(s, x, row) == colour ? 1 : 0;
-    }
-    return n;
-}
 
 // Whether the colour appears within one pixel of (x, y).
 bool near(const DrawingSurface& s, double x, double y, Rgb colour)
@@ -93,7 +72,8 @@ private slots:
         for (const float rowY : {wavepair::longitudinalRow, wavepair::transverseRow}) {
             const int row = Picture1Surface::row(rowY);
             for (int i = 0; i <= 92; i += 2) {
-                QVERIFY2(pixelAt(d.picture, Picture1Surface::column(i + 1), row) == black, qPrintable(QString::number(i)));
+                QVERIFY2(
+                    pixelAt(d.picture, Picture1Surface::column(i + 1), row) == black, qPrintable(QString::number(i)));
                 QVERIFY(pixelAt(d.picture, Picture1Surface::column(i + 2), row) == light);
             }
             QCOMPARE(countInRow(d.picture, row, black), 47 * 5 + 2);
@@ -132,7 +112,7 @@ private slots:
         QCOMPARE(pixelAt(d.picture, Picture1Surface::column(11), Picture1Surface::row(1)), black);
         // A dot 5 pixels across has rows of 3, 5, 5, 5 and 3 pixels; of the
         // one on the edge, rows of 1, 2, 2, 2 and 1 show.
-        QCOMPARE(count(d.picture, black), 2 * (47 * 21 + 8));
+        QCOMPARE(countAll(d.picture, black), 2 * (47 * 21 + 8));
     }
 
     void rowsThatAreOffAreNotDrawnButYDrawnFollows()
@@ -142,7 +122,7 @@ private slots:
         m.showTransverse = 0;
         m.y[30] = 1;
         wavepair::drawWaves(m, d.picture);
-        QCOMPARE(count(d.picture, black), 0);
+        QCOMPARE(countAll(d.picture, black), 0);
         QCOMPARE(m.yDrawn[30], 1.0);
     }
 
@@ -183,24 +163,24 @@ private slots:
             const QPointF p = picture2.toPixel(x, y);
             return near(picture2, p.x(), p.y(), picture2.ForeColor());
         };
-        QVERIFY(on2(-50, 0));   // the square's sides
+        QVERIFY(on2(-50, 0)); // the square's sides
         QVERIFY(on2(50, 20));
         QVERIFY(on2(0, -50));
         QVERIFY(on2(100, -75)); // the flaring lines
         QVERIFY(on2(100, 75));
-        QVERIFY(!on2(0, 0));    // an outline, not a filled square
+        QVERIFY(!on2(0, 0)); // an outline, not a filled square
         QVERIFY(!on2(-100, 0));
 
         const auto on3 = [&](double x, double y) {
             const QPointF p = picture3.toPixel(x, y);
             return near(picture3, p.x(), p.y(), picture3.ForeColor());
         };
-        QVERIFY(on3(1, -1));      // the shaft
+        QVERIFY(on3(1, -1)); // the shaft
         QVERIFY(on3(1, 1));
-        QVERIFY(on3(0.9, -1.4));  // the heads
+        QVERIFY(on3(0.9, -1.4)); // the heads
         QVERIFY(on3(1.1, 1.4));
-        QVERIFY(on3(0.85, 0));    // the rest mark
-        QVERIFY(!on3(1, -1.8));   // the shaft ends at the heads
+        QVERIFY(on3(0.85, 0));  // the rest mark
+        QVERIFY(!on3(1, -1.8)); // the shaft ends at the heads
         QVERIFY(!on3(0.85, 0.5));
     }
 };

@@ -1,6 +1,7 @@
 #include "wavepair/Form1.hpp"
 #include "wavepair/WavePairDisplay.hpp"
 
+#include "SurfacePixels.hpp"
 #include "surface/ClassicControls.hpp"
 #include "surface/DrawingSurface.hpp"
 #include "surface/MakerNotice.hpp"
@@ -26,38 +27,15 @@ using wavepair::Form1;
 
 namespace {
 
+using surfacePixels::allBackground;
+using surfacePixels::countInColumn;
+using surfacePixels::pixelAt;
+
 constexpr Rgb light = RGB(255, 255, 224);
 constexpr Rgb black = RGB(0, 0, 0);
 
 // A 1024 x 768 screen at 96 dpi.
 const QSizeF screen1024(15360, 11520);
-
-Rgb pixelAt(const DrawingSurface& s, int x, int y)
-{
-    const QColor c = s.image().pixelColor(x, y);
-    return RGB(c.red(), c.green(), c.blue());
-}
-
-bool allBackground(const DrawingSurface& s)
-{
-    for (int y = 0; y < s.image().height(); ++y) {
-        for (int x = 0; x < s.image().width(); ++x) {
-            if (pixelAt(s, x, y) != s.BackColor()) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-int countInColumn(const DrawingSurface& s, int column, Rgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < s.image().height(); ++y) {
-        n += pixelAt(s, column, y) == colour ? 1 : 0;
-    }
-    return n;
-}
 
 void sendMouse(QWidget* target, QEvent::Type type, QPointF local, Qt::MouseButton button, Qt::MouseButtons held)
 {
@@ -72,8 +50,7 @@ struct Loaded {
 
     Loaded() { form->Form_Load(); }
 
-    template <typename T>
-    T* get(const char* name) const
+    template <typename T> T* get(const char* name) const
     {
         auto* control = form->findChild<T*>(QString::fromLatin1(name));
         if (control == nullptr) {
@@ -92,7 +69,11 @@ struct Loaded {
         if (form->model().halted == 0) {
             click("Command11");
         }
-        return QTest::qWaitFor([this] { return !form->isRunning(); }, 2000);
+        return QTest::qWaitFor(
+            [this] {
+                return !form->isRunning();
+            },
+            2000);
     }
 };
 
@@ -105,8 +86,9 @@ private slots:
     void laidOutAtItsDesignTwips()
     {
         Loaded w;
-        QCOMPARE(w.form->windowTitle(), QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' '))
-                                            + surface::makerNotice());
+        QCOMPARE(w.form->windowTitle(),
+            QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' '))
+                + surface::makerNotice());
         // 0.99 of 15360 x 11520 twips, 15 twips to the pixel.
         QCOMPARE(w.form->frameGeometry().size(), QSize(1014, 760));
         QCOMPARE(w.form->scale().width, 4000.0);
@@ -133,10 +115,8 @@ private slots:
             const char* caption;
             QRect place;
         } boxes[] = {{"Frame3D1", "Automatische Anregung", {0, 536, 289, 177}},
-                     {"Frame3D3", "Steuerfunktionen", {304, 536, 209, 89}},
-                     {"Frame3D5", "Zeitablauf", {304, 624, 209, 89}},
-                     {"Frame3D2", "Reflektor", {536, 536, 137, 177}},
-                     {"Frame3D4", "Einzelschaltungen", {680, 536, 185, 177}}};
+            {"Frame3D3", "Steuerfunktionen", {304, 536, 209, 89}}, {"Frame3D5", "Zeitablauf", {304, 624, 209, 89}},
+            {"Frame3D2", "Reflektor", {536, 536, 137, 177}}, {"Frame3D4", "Einzelschaltungen", {680, 536, 185, 177}}};
         for (const auto& box : boxes) {
             auto* frame = w.get<QGroupBox>(box.name);
             QCOMPARE(frame->title(), QString::fromUtf8(box.caption));
@@ -242,7 +222,11 @@ private slots:
         const int column = static_cast<int>(11 * 1009.0 / 105); // mass 10 at rest
         const auto runUntilDrawn = [&] {
             w.click("Command11");
-            const bool drawn = QTest::qWaitFor([&] { return !allBackground(*picture1); }, 2000);
+            const bool drawn = QTest::qWaitFor(
+                [&] {
+                    return !allBackground(*picture1);
+                },
+                2000);
             return w.halt() && drawn;
         };
         QVERIFY(!allBackground(*picture1));
@@ -388,7 +372,9 @@ private slots:
         QVERIFY(w.halt());
         DrawingSurface* field = w.picture("Picture3");
         const auto& m = w.form->model();
-        const auto userY = [&](double pixelY) { return static_cast<double>(static_cast<float>(field->toUser({10, pixelY}).y())); };
+        const auto userY = [&](double pixelY) {
+            return static_cast<double>(static_cast<float>(field->toUser({10, pixelY}).y()));
+        };
 
         // The press counts wherever it lands; 177 pixels are 4 units.
         sendMouse(field, QEvent::MouseButtonPress, {10, -20}, Qt::LeftButton, Qt::LeftButton);
@@ -510,8 +496,9 @@ private slots:
         const long long start = w.form->passesRun();
         QTest::qWait(300);
         const long long ran = w.form->passesRun() - start;
-        QVERIFY2(ran <= clock.elapsed() * surface::RunDriver::passesPerSecond / 1000 + surface::RunDriver::maxPassesPerTick,
-                 qPrintable(QString::number(ran)));
+        QVERIFY2(
+            ran <= clock.elapsed() * surface::RunDriver::passesPerSecond / 1000 + surface::RunDriver::maxPassesPerTick,
+            qPrintable(QString::number(ran)));
         QVERIFY(ran > 0);
         w.click("Command11");
         QTRY_VERIFY(!w.form->isRunning());
@@ -521,13 +508,15 @@ private slots:
     {
         Loaded w;
         std::mt19937 random(20260);
-        const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        const auto pick = [&](int n) {
+            return static_cast<int>(random() % static_cast<unsigned>(n));
+        };
         const char* buttons[] = {"Command2", "Command3", "Command4", "Command5", "Command7", "Command9", "Command11"};
         const char* bars[] = {"HScroll1", "HScroll2", "HScroll3"};
         const double extremes[] = {-1e9, -1e6, -5000, -1, 0, 3, 150, 1e6, 1e9};
         const Qt::MouseButton pressed[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        const Qt::MouseButtons held[] = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::LeftButton | Qt::RightButton,
-                                         Qt::MiddleButton};
+        const Qt::MouseButtons held[]
+            = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::MiddleButton};
         const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
 
         for (int k = 0; k < 6000; ++k) {
@@ -563,7 +552,7 @@ private slots:
             }
         }
         for (const double value : {m.dt, m.tHarm, m.omega, m.amplitude, static_cast<double>(m.phase),
-                                   static_cast<double>(w.form->markerX())}) {
+                 static_cast<double>(w.form->markerX())}) {
             QVERIFY(std::isfinite(value));
         }
         QVERIFY(m.dt >= 0.02 && m.dt <= 0.4);
@@ -591,7 +580,9 @@ private slots:
             Loaded w;
             QTimer guard;
             guard.setSingleShot(true);
-            connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+            connect(&guard, &QTimer::timeout, [] {
+                QCoreApplication::exit(1);
+            });
             guard.start(10000);
             QTimer::singleShot(50, w.form.get(), [&w, byButton] {
                 if (byButton) {

@@ -73,7 +73,9 @@ TEST(WavePairStart, HoldsTheValuesOfTheLoadSequence)
     EXPECT_EQ(m.tHarm, 0.0);
     EXPECT_EQ(m.phase, 0.0F);
     for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
-        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) { return x == 0.0; }));
+        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) {
+            return x == 0.0;
+        }));
     }
 }
 
@@ -121,7 +123,9 @@ TEST(WavePairPass, AChainAtRestStaysExactlyAtRest)
         m.advance();
     }
     EXPECT_EQ(largestDisplacement(m), 0.0);
-    EXPECT_TRUE(std::all_of(m.v.begin(), m.v.end(), [](double x) { return x == 0.0; }));
+    EXPECT_TRUE(std::all_of(m.v.begin(), m.v.end(), [](double x) {
+        return x == 0.0;
+    }));
 }
 
 TEST(WavePairPulse, RunsOutAtTheAbsorbingEnd)
@@ -245,7 +249,9 @@ TEST(WavePairDrive, ClearingRestartsTheDriveAtSineZeroMovingNegative)
     m.clear();
     EXPECT_EQ(largestDisplacement(m), 0.0);
     for (const auto* array : {&m.v, &m.f, &m.yDrawn}) {
-        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) { return x == 0.0; }));
+        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) {
+            return x == 0.0;
+        }));
     }
     EXPECT_EQ(m.tHarm, 0.0);
     EXPECT_EQ(m.phase, 0.0F);

@@ -19,6 +19,7 @@
 
 namespace wavepair {
 
+using surface::named;
 using surface::RGB;
 using surface::Rgb;
 
@@ -46,13 +47,6 @@ QFont windowFont()
 QFont bold12()
 {
     return surface::classicFont(12);
-}
-
-template <typename T>
-T* named(T* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
 }
 
 void placeAt(QWidget* control, surface::TwipsRect place)
@@ -107,11 +101,15 @@ Form1::Form1()
 
 Form1::Form1(QSizeF screenTwips)
     : screenTwips_(screenTwips)
-    , driver_([this] { return wavesPass(); }, this)
+    , driver_(
+          [this] {
+              return wavesPass();
+          },
+          this)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' '))
-                   + surface::makerNotice());
+    setWindowTitle(
+        QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' ')) + surface::makerNotice());
     setFont(windowFont());
     surface::setBackColor(this, grey);
     createControls();
@@ -131,8 +129,8 @@ void Form1::createControls()
     Picture3 = makeSurface(Picture1, "Picture3", {0, 3840, 1455, 2655}, insetBackground);
     Picture3->setScale({-1, -2, 4, 4});
     Label5 = named(surface::makeLabel(Picture1, QStringLiteral(" Anregung    mit Maus"), {0, 6600, 1455, 615}, bold,
-                                      displayBackground),
-                   "Label5");
+                       displayBackground),
+        "Label5");
     Label3 = named(surface::makeLabel(Picture1, QString(), {14520, 0, 615, 7935}, font, reflectorBarColour), "Label3");
     Label3->hide();
 
@@ -145,32 +143,39 @@ void Form1::createControls()
     Frame3D2 = makeGroup(this, "Frame3D2", QStringLiteral("Reflektor"), {8040, 8040, 2055, 2655});
     Frame3D4 = makeGroup(this, "Frame3D4", QStringLiteral("Einzelschaltungen"), {10200, 8040, 2775, 2655});
 
-    Label1 = named(surface::makeLabel(Frame3D1, QStringLiteral("Amplitude"), {720, 480, 1695, 255}, bold, grey), "Label1");
+    Label1
+        = named(surface::makeLabel(Frame3D1, QStringLiteral("Amplitude"), {720, 480, 1695, 255}, bold, grey), "Label1");
     HScroll1 = named(surface::makeScrollBar(Frame3D1, {120, 840, 2535, 375}, {0, 20, 1, 1, 10}), "HScroll1");
     klein = named(surface::makeLabel(Frame3D1, QStringLiteral("klein"), {120, 1320, 855, 375}, bold, grey), "klein");
     Label6 = named(surface::makeLabel(Frame3D1, QStringLiteral("groß"), {1920, 1320, 735, 375}, bold, grey), "Label6");
     HScroll2 = named(surface::makeScrollBar(Frame3D1, {120, 1800, 2535, 375}, {1, 80, 1, 10, 40}), "HScroll2");
-    Label2 = named(surface::makeLabel(Frame3D1, QStringLiteral("Frequenz"), {720, 2280, 1695, 255}, bold, grey), "Label2");
+    Label2
+        = named(surface::makeLabel(Frame3D1, QStringLiteral("Frequenz"), {720, 2280, 1695, 255}, bold, grey), "Label2");
     Label7 = makeLamp(Frame3D1, "Label7", {3240, 840, 495, 375});
     Label7->hide();
-    Command7 = named(surface::makeButton(Frame3D1, QStringLiteral("On/Off"), {2880, 1320, 1215, 855}, font), "Command7");
+    Command7
+        = named(surface::makeButton(Frame3D1, QStringLiteral("On/Off"), {2880, 1320, 1215, 855}, font), "Command7");
     surface::setBackColor(Command7, excitationOff);
 
     Command5 = named(surface::makeButton(Frame3D3, QStringLiteral("Löschen"), {120, 480, 1215, 375}, bold), "Command5");
     Command11 = named(surface::makeButton(Frame3D3, QStringLiteral("Halt"), {1680, 480, 1215, 375}, bold), "Command11");
 
     HScroll3 = named(surface::makeScrollBar(Frame3D5, {240, 480, 2655, 375}, {2, 40, 1, 1, 20}), "HScroll3");
-    Label4 = named(surface::makeLabel(Frame3D5, QStringLiteral("langsam"), {240, 960, 1095, 375}, bold, grey), "Label4");
-    Label11 = named(surface::makeLabel(Frame3D5, QStringLiteral("schnell"), {1920, 960, 975, 375}, bold, grey), "Label11");
+    Label4
+        = named(surface::makeLabel(Frame3D5, QStringLiteral("langsam"), {240, 960, 1095, 375}, bold, grey), "Label4");
+    Label11
+        = named(surface::makeLabel(Frame3D5, QStringLiteral("schnell"), {1920, 960, 975, 375}, bold, grey), "Label11");
 
     Label8 = makeLamp(Frame3D2, "Label8", {720, 840, 495, 375});
     Label8->hide();
     Command9 = named(surface::makeButton(Frame3D2, QStringLiteral("On/Off"), {360, 1320, 1215, 855}, font), "Command9");
     surface::setBackColor(Command9, reflectorButton);
 
-    Command2 = named(surface::makeButton(Frame3D4, QStringLiteral("Querwelle"), {120, 840, 1935, 495}, bold), "Command2");
+    Command2
+        = named(surface::makeButton(Frame3D4, QStringLiteral("Querwelle"), {120, 840, 1935, 495}, bold), "Command2");
     Label9 = makeLamp(Frame3D4, "Label9", {2160, 840, 495, 375});
-    Command3 = named(surface::makeButton(Frame3D4, QStringLiteral("Längswelle"), {120, 1680, 1935, 495}, bold), "Command3");
+    Command3
+        = named(surface::makeButton(Frame3D4, QStringLiteral("Längswelle"), {120, 1680, 1935, 495}, bold), "Command3");
     Label10 = makeLamp(Frame3D4, "Label10", {2160, 1680, 495, 375});
 
     for (QLabel* captioned : {Label5, Label1, klein, Label6, Label2, Label4, Label11}) {

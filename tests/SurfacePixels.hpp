@@ -1,0 +1,46 @@
+#pragma once
+
+#include "surface/DrawingSurface.hpp"
+
+// Reading a drawing surface's backing image in tests, in image pixels.
+namespace surfacePixels {
+
+inline surface::Rgb pixelAt(const surface::DrawingSurface& s, int x, int y)
+{
+    const QColor c = s.image().pixelColor(x, y);
+    return surface::RGB(c.red(), c.green(), c.blue());
+}
+
+inline int countInRow(const surface::DrawingSurface& s, int row, surface::Rgb colour)
+{
+    int n = 0;
+    for (int x = 0; x < s.image().width(); ++x) {
+        n += pixelAt(s, x, row) == colour ? 1 : 0;
+    }
+    return n;
+}
+
+inline int countInColumn(const surface::DrawingSurface& s, int column, surface::Rgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < s.image().height(); ++y) {
+        n += pixelAt(s, column, y) == colour ? 1 : 0;
+    }
+    return n;
+}
+
+inline int countAll(const surface::DrawingSurface& s, surface::Rgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < s.image().height(); ++y) {
+        n += countInRow(s, y, colour);
+    }
+    return n;
+}
+
+inline bool allBackground(const surface::DrawingSurface& s)
+{
+    return countAll(s, s.BackColor()) == s.image().width() * s.image().height();
+}
+
+} // namespace surfacePixels
