@@ -103,7 +103,6 @@ bool DrawingSurface::ensureImage()
     image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(toQColor(back_));
-    dotShapes_.clear();
     return hadPicture;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <memory>
+
 using surface::DrawingSurface;
 using surface::RGB;
 
@@ -13,41 +15,44 @@ class HighDpiTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        surface_ = std::make_unique<DrawingSurface>();
+        surface_->resize(200, 120);
+        surface_->setScale({0, -3, 100, 6});
+        surface_->setBackColor(RGB(255, 255, 224));
+        surface_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(surface_.get()));
+    }
+
+    void cleanup() { surface_.reset(); }
+
     void backingImageIsAtDeviceResolution()
     {
-        DrawingSurface s;
-        s.resize(200, 120);
-        s.setScale({0, -3, 100, 6});
-        s.setBackColor(RGB(255, 255, 224));
-        s.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s));
-        QCOMPARE(s.devicePixelRatioF(), 2.0);
-        QCOMPARE(s.image().size(), QSize(400, 240));
-        QCOMPARE(s.image().devicePixelRatio(), 2.0);
+        QCOMPARE(surface_->devicePixelRatioF(), 2.0);
+        QCOMPARE(surface_->image().size(), QSize(400, 240));
+        QCOMPARE(surface_->image().devicePixelRatio(), 2.0);
         // Layout in twips stays logical: 15 twips to a logical pixel.
         QCOMPARE(surface::twips::perPixel(), 15.0);
     }
 
     void dotsAndLinesCoverTwiceTheirWidthInDevicePixels()
     {
-        DrawingSurface s;
-        s.resize(200, 120);
-        s.setScale({0, -3, 100, 6});
-        s.setBackColor(RGB(255, 255, 224));
-        s.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s));
-        s.setDrawWidth(4);
-        s.PSet(50.0F, 0.0F, RGB(0, 0, 0));
         const auto blackInRow = [&](int row) {
-            return surfacePixels::countInRow(s, row, RGB(0, 0, 0));
+            return surfacePixels::countInRow(*surface_, row, RGB(0, 0, 0));
         };
+        surface_->setDrawWidth(4);
+        surface_->PSet(50.0F, 0.0F, RGB(0, 0, 0));
         QCOMPARE(blackInRow(120), 8);
         QCOMPARE(blackInRow(124), 0);
 
-        s.Cls();
-        s.Line(20.0F, -3.0F, 20.0F, 3.0F, RGB(0, 0, 0));
+        surface_->Cls();
+        surface_->Line(20.0F, -3.0F, 20.0F, 3.0F, RGB(0, 0, 0));
         QCOMPARE(blackInRow(60), 8);
     }
+
+private:
+    std::unique_ptr<DrawingSurface> surface_;
 };
 
 QTEST_MAIN(HighDpiTest)
