@@ -222,8 +222,7 @@ void Form1::layOut()
 void Form1::Form_Load()
 {
     layOut();
-    show();
-    moveTo(1, 1);
+    showAt(1, 1);
 
     Text3->setText(QStringLiteral("25"));
     Text5->setText(QStringLiteral("Off"));

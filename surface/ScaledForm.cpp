@@ -37,9 +37,14 @@ void ScaledForm::applyOuterSize()
     setFixedSize(std::max(1, width), std::max(1, height));
 }
 
-void ScaledForm::moveTo(double xTwips, double yTwips)
+void ScaledForm::showAt(double xTwips, double yTwips)
 {
-    move(twips::toPixels(xTwips), twips::toPixels(yTwips));
+    // Asked for before mapping too: a window manager places a window itself
+    // when it maps it and may not move it later.
+    const QPoint corner(twips::toPixels(xTwips), twips::toPixels(yTwips));
+    move(corner);
+    show();
+    move(corner);
 }
 
 void ScaledForm::setScale(const UserScale& scale)

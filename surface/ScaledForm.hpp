@@ -24,7 +24,8 @@ public:
 
     void setOuterSize(double widthTwips, double heightTwips);
     QSizeF outerSize() const { return outerTwips_; }
-    void moveTo(double xTwips, double yTwips);
+    // Shows the window with its frame's top-left corner at a point in twips.
+    void showAt(double xTwips, double yTwips);
 
     void setScale(const UserScale& scale);
     const UserScale& scale() const { return scale_; }

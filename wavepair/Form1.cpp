@@ -217,8 +217,7 @@ void Form1::layOut()
 void Form1::Form_Load()
 {
     layOut();
-    show();
-    moveTo(1, 1);
+    showAt(1, 1);
 
     Label10->hide();
     Picture2->hide();
