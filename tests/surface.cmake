@@ -10,3 +10,6 @@ set_tests_properties(high_dpi_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offsc
 
 add_qt_test(zoom_test zoom_test.cpp)
 target_link_libraries(zoom_test PRIVATE chain_ui wavepair_ui)
+
+add_qt_test(repaint_test repaint_test.cpp)
+target_link_libraries(repaint_test PRIVATE surface)
