@@ -307,9 +307,18 @@ void DrawingSurface::flushChanges()
     if (changedRects_.empty()) {
         return;
     }
+    // The changes are joined in vertical strips: a few dozen rectangles per
+    // frame instead of hundreds of dots, each a request to the window system.
+    constexpr int stripWidth = 64;
+    std::map<int, QRect> strips;
+    for (const QRect& r : changedRects_) {
+        for (int strip = r.left() / stripWidth; strip <= r.right() / stripWidth; ++strip) {
+            strips[strip] |= r & QRect(strip * stripWidth, r.top(), stripWidth, r.height());
+        }
+    }
     const double ratio = image_.devicePixelRatio();
     QRegion region;
-    for (const QRect& r : changedRects_) {
+    for (const auto& [strip, r] : strips) {
         region += QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect();
     }
     changedRects_.clear();

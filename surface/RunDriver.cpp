@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -41,19 +43,34 @@ QWidget* widgetOf(QObject* object)
 WindowFrames::WindowFrames(QWidget* widget)
     : FrameSource(widget)
     , widget_(widget)
+    // Only Wayland's frame callbacks follow the display; elsewhere Qt answers
+    // requestUpdate from a 5 ms timer, so a timer at the refresh rate is the
+    // closer match to the display's frames.
+    , displayFrames_(QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
 {
-    constexpr int usualFrameMs = 16;
-    fallback_.setSingleShot(true);
-    fallback_.setTimerType(Qt::PreciseTimer);
-    fallback_.setInterval(usualFrameMs);
-    connect(&fallback_, &QTimer::timeout, this, &FrameSource::frameReady);
+    constexpr double usualHz = 60.0;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double hz = screen != nullptr && screen->refreshRate() >= 30.0 ? screen->refreshRate() : usualHz;
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(std::clamp(static_cast<int>(std::lround(1000.0 / hz)), 4, 33));
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (!timerFrameWanted_) {
+            timer_.stop();
+            return;
+        }
+        timerFrameWanted_ = false;
+        emit frameReady();
+    });
 }
 
 void WindowFrames::requestFrame()
 {
     QWindow* window = widget_ != nullptr ? widget_->window()->windowHandle() : nullptr;
-    if (window == nullptr || !window->isExposed()) {
-        fallback_.start();
+    if (!displayFrames_ || window == nullptr || !window->isExposed()) {
+        timerFrameWanted_ = true;
+        if (!timer_.isActive()) {
+            timer_.start();
+        }
         return;
     }
     if (!requested_) {

@@ -25,9 +25,9 @@ signals:
     void frameReady();
 };
 
-// The frames of a widget's window: QWindow::requestUpdate, which the
-// platform ties to the display's refresh where it can. Before the window
-// exists, a timer at the usual 60 Hz stands in.
+// The frames of a widget's window: QWindow::requestUpdate where the platform
+// ties it to the display's refresh, else a timer at the screen's refresh
+// rate, which also stands in before the window is exposed.
 class WindowFrames : public FrameSource {
     Q_OBJECT
 
@@ -41,7 +41,9 @@ protected:
 
 private:
     QPointer<QWidget> widget_;
-    QTimer fallback_;
+    bool displayFrames_;
+    QTimer timer_;
+    bool timerFrameWanted_ = false;
     bool requested_ = false;
 };
 
