@@ -105,6 +105,7 @@ bool DrawingSurface::ensureImage()
     image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(toQColor(back_));
+    updateDevicePen();
     return hadPicture;
 }
 
@@ -151,16 +152,23 @@ const std::vector<DrawingSurface::Span>& DrawingSurface::dotSpans(int d)
     return dotShapes_.emplace(d, std::move(rows)).first->second;
 }
 
-int DrawingSurface::devicePenWidth() const
+void DrawingSurface::setDrawWidth(int pixels)
 {
-    return std::max(1, static_cast<int>(std::lround(drawWidth_ * zoom::factor() * image_.devicePixelRatio())));
+    drawWidth_ = std::max(1, pixels);
+    updateDevicePen();
+}
+
+void DrawingSurface::updateDevicePen()
+{
+    const double ratio = image_.isNull() ? devicePixelRatioF() : image_.devicePixelRatio();
+    devicePen_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * zoom::factor() * ratio)));
 }
 
 void DrawingSurface::PSet(float x, float y, Rgb colour)
 {
     prepareImage();
     const double ratio = image_.devicePixelRatio();
-    const int d = devicePenWidth();
+    const int d = devicePen_;
     const QPointF centre = toPixel(x, y) * ratio;
     if (!drawable(centre)) {
         return;
@@ -229,7 +237,7 @@ void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
     }
     // Drawn in device pixels with a whole pen width, so a line drawn again in
     // the background colour covers exactly the same pixels at every zoom.
-    const int pen = devicePenWidth();
+    const int pen = devicePen_;
     image_.setDevicePixelRatio(1);
     {
         QPainter painter(&image_);
@@ -309,7 +317,7 @@ void DrawingSurface::flushChanges()
     }
     // The changes are joined in vertical strips: a few dozen rectangles per
     // frame instead of hundreds of dots, each a request to the window system.
-    constexpr int stripWidth = 64;
+    constexpr int stripWidth = 128;
     std::map<int, QRect> strips;
     for (const QRect& r : changedRects_) {
         for (int strip = r.left() / stripWidth; strip <= r.right() / stripWidth; ++strip) {

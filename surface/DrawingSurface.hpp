@@ -35,7 +35,7 @@ public:
     Rgb BackColor() const override { return back_; }
     Rgb ForeColor() const override;
 
-    void setDrawWidth(int pixels) override { drawWidth_ = pixels < 1 ? 1 : pixels; }
+    void setDrawWidth(int pixels) override;
     int DrawWidth() const override { return drawWidth_; }
 
     void PSet(float x, float y, Rgb colour) override;
@@ -94,7 +94,7 @@ private:
     void prepareImage();
     void strokeLine(QPointF from, QPointF to, Rgb colour, bool box);
     const std::vector<Span>& dotSpans(int deviceDiameter);
-    int devicePenWidth() const;
+    void updateDevicePen();
     void placeChildren();
     void changed(const QRect& deviceRect);
     void settlePendingDot();
@@ -102,6 +102,7 @@ private:
     UserScale scale_;
     Rgb back_{255, 255, 255};
     int drawWidth_ = 1;
+    int devicePen_ = 1; // the pen width in device pixels, zoom included
     QImage image_;
     bool flushPosted_ = false;
     std::vector<QRect> changedRects_;
