@@ -99,6 +99,7 @@ private slots:
             int width;
         };
         std::vector<Stroke> strokes;
+        strokes.reserve(200);
         for (int k = 0; k < 200; ++k) {
             strokes.push_back({x(random), y(random), x(random), y(random), 1 + k % 5});
         }
