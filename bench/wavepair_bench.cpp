@@ -3,6 +3,7 @@
 
 #include "surface/ClassicControls.hpp"
 #include "surface/DrawingSurface.hpp"
+#include "surface/Zoom.hpp"
 
 #include <QLabel>
 
@@ -33,13 +34,16 @@ void wavepairAdvance(benchmark::State& state)
 BENCHMARK(wavepairAdvance);
 
 // One pass as PAARLAB runs it with both rows on, on its 1009 x 521 pixel
-// display: physics, erase and redraw of 2 x 49 dots into the backing image,
-// repaint of the reflector bar.
+// display (/0), and on a 1920 x 1080 screen at its zoom of 1.40625 (/1:
+// 1419 x 733 pixels, dots 7 pixels wide): physics, erase and redraw of 2 x 49
+// dots into the backing image, repaint of the reflector bar.
 void wavepairFullPass(benchmark::State& state)
 {
+    const bool zoomed = state.range(0) == 1;
+    surface::zoom::setFactor(zoomed ? 1.40625 : 1.0);
     wavepair::WavePairModel model = movingWavePair();
     surface::DrawingSurface picture;
-    picture.resize(1009, 521);
+    picture.resize(zoomed ? QSize(1419, 733) : QSize(1009, 521));
     picture.setScale({-10, -3, 105, 6});
     picture.setBackColor(wavepair::displayBackground);
     picture.setDrawWidth(wavepair::dotWidth);
@@ -52,6 +56,6 @@ void wavepairFullPass(benchmark::State& state)
     }
     benchmark::DoNotOptimize(picture.image().constBits());
 }
-BENCHMARK(wavepairFullPass);
+BENCHMARK(wavepairFullPass)->Arg(0)->Arg(1);
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ClassicFont.hpp"
 
+#include "Zoom.hpp"
+
 #include <QStringList>
 
 namespace surface {
@@ -9,7 +11,7 @@ QFont classicFont(double points, bool bold)
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
         QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
+    font.setPointSizeF(points * zoom::factor());
     font.setBold(bold);
     return font;
 }

@@ -1,5 +1,7 @@
 #include "DrawingSurface.hpp"
 
+#include "Zoom.hpp"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -103,6 +105,7 @@ bool DrawingSurface::ensureImage()
     image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(toQColor(back_));
+    updateDevicePen();
     return hadPicture;
 }
 
@@ -149,50 +152,106 @@ const std::vector<DrawingSurface::Span>& DrawingSurface::dotSpans(int d)
     return dotShapes_.emplace(d, std::move(rows)).first->second;
 }
 
+void DrawingSurface::setDrawWidth(int pixels)
+{
+    drawWidth_ = std::max(1, pixels);
+    updateDevicePen();
+}
+
+void DrawingSurface::updateDevicePen()
+{
+    const double ratio = image_.isNull() ? devicePixelRatioF() : image_.devicePixelRatio();
+    devicePen_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * zoom::factor() * ratio)));
+}
+
 void DrawingSurface::PSet(float x, float y, Rgb colour)
 {
     prepareImage();
     const double ratio = image_.devicePixelRatio();
-    const int d = std::max(1, static_cast<int>(std::lround(drawWidth_ * ratio)));
+    const int d = devicePen_;
     const QPointF centre = toPixel(x, y) * ratio;
     if (!drawable(centre)) {
         return;
     }
+    if (d != shapeDiameter_) {
+        shape_ = &dotSpans(d);
+        shapeDiameter_ = d;
+    }
     const int left = static_cast<int>(std::lround(centre.x() - d / 2.0));
     const int top = static_cast<int>(std::lround(centre.y() - d / 2.0));
     const QRgb value = qRgb(colour.r, colour.g, colour.b);
-    const auto& rows = dotSpans(d);
-    for (int j = 0; j < d; ++j) {
-        const int row = top + j;
-        if (row < 0 || row >= image_.height()) {
-            continue;
-        }
-        const int from = std::max(0, left + rows[j].dx);
-        const int to = std::min(image_.width(), left + rows[j].dx + rows[j].length);
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+    const int rows = std::min(d, image_.height() - top);
+    const int w = image_.width();
+    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+    const auto stride = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / sizeof(QRgb));
+    PendingDot dot{QRect(left, top, d, d), false, true, value};
+    bool seen = false;
+    for (int j = std::max(0, -top); j < rows; ++j) {
+        const Span span = (*shape_)[static_cast<std::size_t>(j)];
+        const int from = std::max(0, left + span.dx);
+        const int to = std::min(w, left + span.dx + span.length);
+        QRgb* line = bits + (top + j) * stride;
         for (int i = from; i < to; ++i) {
+            const QRgb old = line[i];
+            if (!seen) {
+                dot.before = old;
+                seen = true;
+            }
+            dot.uniform = dot.uniform && old == dot.before;
+            dot.changed = dot.changed || old != value;
             line[i] = value;
         }
     }
-    changed();
+    if (pendingDot_ && pendingDot_->rect == dot.rect) {
+        // This dot covers exactly the pixels of the one before it: together
+        // they changed something only if those pixels were not already all
+        // of this colour (the chain at rest erases and redraws in place).
+        const bool netChange = seen && !(pendingDot_->uniform && pendingDot_->before == value);
+        pendingDot_.reset();
+        if (netChange) {
+            changed(dot.rect);
+        }
+        return;
+    }
+    settlePendingDot();
+    pendingDot_ = dot;
+}
+
+void DrawingSurface::settlePendingDot()
+{
+    if (pendingDot_ && pendingDot_->changed) {
+        changed(pendingDot_->rect);
+    }
+    pendingDot_.reset();
 }
 
 void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
 {
     prepareImage();
-    if (!drawable(from * image_.devicePixelRatio()) || !drawable(to * image_.devicePixelRatio())) {
+    settlePendingDot();
+    const double ratio = image_.devicePixelRatio();
+    from *= ratio;
+    to *= ratio;
+    if (!drawable(from) || !drawable(to)) {
         return;
     }
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(toQColor(colour), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    if (box) {
-        painter.drawRect(QRectF(from, to).normalized());
-    } else {
-        painter.drawLine(from, to);
+    // Drawn in device pixels with a whole pen width, so a line drawn again in
+    // the background colour covers exactly the same pixels at every zoom.
+    const int pen = devicePen_;
+    image_.setDevicePixelRatio(1);
+    {
+        QPainter painter(&image_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(toQColor(colour), pen, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        if (box) {
+            painter.drawRect(QRectF(from, to).normalized());
+        } else {
+            painter.drawLine(from, to);
+        }
     }
-    changed();
+    image_.setDevicePixelRatio(ratio);
+    changed(QRectF(from, to).normalized().toAlignedRect().adjusted(-pen, -pen, pen, pen));
 }
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2)
@@ -213,8 +272,9 @@ void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, Rgb colour)
 void DrawingSurface::Cls()
 {
     prepareImage();
+    pendingDot_.reset();
     image_.fill(toQColor(back_));
-    changed();
+    changed(image_.rect());
 }
 
 void DrawingSurface::placeChild(QWidget* child, double left, double top)
@@ -230,22 +290,57 @@ void DrawingSurface::placeChildren()
     }
 }
 
-void DrawingSurface::changed()
+void DrawingSurface::changed(const QRect& deviceRect)
 {
-    if (!repaintPending_) {
-        repaintPending_ = true;
-        update();
+    // A long run without an event loop (a benchmark) keeps only the bounds.
+    constexpr std::size_t mostRects = 1024;
+    if (changedRects_.size() >= mostRects) {
+        QRect bounds;
+        for (const QRect& r : changedRects_) {
+            bounds |= r;
+        }
+        changedRects_.assign(1, bounds);
     }
+    changedRects_.push_back(deviceRect);
+    if (!flushPosted_) {
+        flushPosted_ = true;
+        QMetaObject::invokeMethod(this, &DrawingSurface::flushChanges, Qt::QueuedConnection);
+    }
+}
+
+void DrawingSurface::flushChanges()
+{
+    flushPosted_ = false;
+    settlePendingDot();
+    if (changedRects_.empty()) {
+        return;
+    }
+    // The changes are joined in vertical strips: a few dozen rectangles per
+    // frame instead of hundreds of dots, each a request to the window system.
+    constexpr int stripWidth = 128;
+    std::map<int, QRect> strips;
+    for (const QRect& r : changedRects_) {
+        for (int strip = r.left() / stripWidth; strip <= r.right() / stripWidth; ++strip) {
+            strips[strip] |= r & QRect(strip * stripWidth, r.top(), stripWidth, r.height());
+        }
+    }
+    const double ratio = image_.devicePixelRatio();
+    QRegion region;
+    for (const auto& [strip, r] : strips) {
+        region += QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect();
+    }
+    changedRects_.clear();
+    update(region & rect());
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
-    repaintPending_ = false;
     refreshImage();
+    const double ratio = image_.devicePixelRatio();
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_,
-        QRectF(QPointF(event->rect().topLeft()) * image_.devicePixelRatio(),
-            QSizeF(event->rect().size()) * image_.devicePixelRatio()));
+    for (const QRect& r : event->region()) {
+        painter.drawImage(r, image_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    }
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* /*event*/)

@@ -5,16 +5,21 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QWidget>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace surface {
 
 // A picture box: a widget that owns a retained backing image at device
 // resolution, paints into it immediately in user coordinates and only blits
-// it when Qt asks for a repaint. Mouse events are reported in user
+// it when Qt asks for a repaint. Pen widths are design pixels, scaled by the
+// zoom. What a turn of the event loop changed is collected and repainted
+// once, and only where pixels really changed: a dot erased and drawn again
+// in place repaints nothing. Mouse events are reported in user
 // coordinates with the forms runtime's button numbers (1 left, 2 right,
 // 4 middle; in a move the sum of the buttons held).
 class DrawingSurface : public QWidget, public Canvas {
@@ -30,7 +35,7 @@ public:
     Rgb BackColor() const override { return back_; }
     Rgb ForeColor() const override;
 
-    void setDrawWidth(int pixels) override { drawWidth_ = pixels < 1 ? 1 : pixels; }
+    void setDrawWidth(int pixels) override;
     int DrawWidth() const override { return drawWidth_; }
 
     void PSet(float x, float y, Rgb colour) override;
@@ -48,6 +53,10 @@ public:
 
     // The backing image; its devicePixelRatio is the widget's.
     const QImage& image() const { return image_; }
+
+    // Asks for the repaint of what changed since the last call; runs by
+    // itself once per turn of the event loop after a change.
+    void flushChanges();
 
 signals:
     void mouseDown(int button, int shift, float x, float y);
@@ -69,6 +78,15 @@ private:
         int length;
     };
 
+    // A dot just painted, kept back from the changed area until the next
+    // drawing: a dot painted over it in place may undo it.
+    struct PendingDot {
+        QRect rect;
+        bool changed;
+        bool uniform; // all its pixels had one colour before
+        QRgb before;
+    };
+
     // Makes the image anew when the size or pixel ratio changed; true when a
     // picture was thrown away.
     bool ensureImage();
@@ -76,15 +94,22 @@ private:
     void prepareImage();
     void strokeLine(QPointF from, QPointF to, Rgb colour, bool box);
     const std::vector<Span>& dotSpans(int deviceDiameter);
+    void updateDevicePen();
     void placeChildren();
-    void changed();
+    void changed(const QRect& deviceRect);
+    void settlePendingDot();
 
     UserScale scale_;
     Rgb back_{255, 255, 255};
     int drawWidth_ = 1;
+    int devicePen_ = 1; // the pen width in device pixels, zoom included
     QImage image_;
-    bool repaintPending_ = false;
+    bool flushPosted_ = false;
+    std::vector<QRect> changedRects_;
+    std::optional<PendingDot> pendingDot_;
     std::map<int, std::vector<Span>> dotShapes_;
+    int shapeDiameter_ = 0;
+    const std::vector<Span>* shape_ = nullptr;
     std::map<QWidget*, QPointF> childPlaces_;
 };
 

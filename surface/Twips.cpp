@@ -1,5 +1,7 @@
 #include "Twips.hpp"
 
+#include "Zoom.hpp"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -13,7 +15,7 @@ double perPixel()
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi
         = screen != nullptr && screen->logicalDotsPerInchX() > 0 ? screen->logicalDotsPerInchX() : standardDpi;
-    return perInch / dpi;
+    return perInch / dpi / zoom::factor();
 }
 
 int toPixels(double twips)

@@ -1,0 +1,118 @@
+#include "SurfacePixels.hpp"
+#include "surface/DrawingSurface.hpp"
+#include "surface/Zoom.hpp"
+
+#include <QPaintEvent>
+#include <QTest>
+
+#include <random>
+#include <vector>
+
+using surface::DrawingSurface;
+using surface::RGB;
+
+namespace {
+
+constexpr surface::Rgb light = RGB(255, 255, 224);
+constexpr surface::Rgb black = RGB(0, 0, 0);
+
+// Collects the regions a widget is asked to repaint.
+class PaintLog : public QObject {
+public:
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class RepaintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { surface::zoom::setFactor(1.0); }
+
+    void onlyWhatChangedIsRepainted()
+    {
+        DrawingSurface picture;
+        picture.resize(600, 300);
+        picture.setScale({0, -3, 100, 6});
+        picture.setBackColor(light);
+        picture.setDrawWidth(4);
+        picture.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picture));
+        for (int i = 1; i < 99; ++i) {
+            picture.PSet(static_cast<float>(i), 0, black);
+        }
+        QTest::qWait(50);
+
+        PaintLog log;
+        picture.installEventFilter(&log);
+        // A chain at rest: every dot erased and drawn again in place.
+        for (int pass = 0; pass < 3; ++pass) {
+            for (int i = 1; i < 99; ++i) {
+                picture.PSet(static_cast<float>(i), 0, light);
+                picture.PSet(static_cast<float>(i), 0, black);
+            }
+            QTest::qWait(20);
+        }
+        QVERIFY(log.regions.empty());
+
+        // One dot moves: only its old and new places are repainted.
+        picture.PSet(50, 0, light);
+        picture.PSet(50, 1, black);
+        QTRY_VERIFY(!log.regions.empty());
+        const QRect painted = log.regions.front().boundingRect();
+        QVERIFY2(painted.width() <= 8 && painted.height() <= 60, qPrintable(QString::number(painted.height())));
+        QVERIFY(painted.contains(picture.toPixel(50, 0).toPoint()));
+        QVERIFY(painted.contains(picture.toPixel(50, 1).toPoint()));
+    }
+
+    void erasingByRedrawingLeavesNoResidueAtAnyZoom_data()
+    {
+        QTest::addColumn<double>("zoom");
+        for (const double z : {0.78125, 1.0, 1.25, 1.40625, 1.875, 2.8125}) {
+            QTest::addRow("%g", z) << z;
+        }
+    }
+
+    void erasingByRedrawingLeavesNoResidueAtAnyZoom()
+    {
+        QFETCH(double, zoom);
+        surface::zoom::setFactor(zoom);
+        DrawingSurface picture;
+        picture.resize(static_cast<int>(600 * zoom), static_cast<int>(300 * zoom));
+        picture.setScale({0, -3, 100, 6});
+        picture.setBackColor(light);
+        std::mt19937 random(7);
+        std::uniform_real_distribution<float> x(-2, 102);
+        std::uniform_real_distribution<float> y(-3.5F, 3.5F);
+        struct Stroke {
+            float x1, y1, x2, y2;
+            int width;
+        };
+        std::vector<Stroke> strokes;
+        strokes.reserve(200);
+        for (int k = 0; k < 200; ++k) {
+            strokes.push_back({x(random), y(random), x(random), y(random), 1 + k % 5});
+        }
+        for (const bool erase : {false, true}) {
+            for (const Stroke& s : strokes) {
+                picture.setDrawWidth(s.width);
+                picture.PSet(s.x1, s.y1, erase ? light : black);
+                picture.Line(s.x1, s.y1, s.x2, s.y2, erase ? light : black);
+            }
+            QCOMPARE(surfacePixels::allBackground(picture), erase);
+        }
+    }
+};
+
+QTEST_MAIN(RepaintTest)
+#include "repaint_test.moc"
