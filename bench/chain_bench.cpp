@@ -1,25 +1,25 @@
-#include "chain/ChainDisplay.hpp"
-#include "chain/ChainModel.hpp"
+#include "chain/ChainProgram.hpp"
+#include "surface/ClassicLook.hpp"
 #include "surface/DrawingSurface.hpp"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// A chain carrying a running wave, so the numbers are not all zero.
-chain::ChainModel movingChain()
+// The program with a running wave, so the numbers are not all zero.
+void startWave(chain::ChainProgram& program, surface::Canvas& picture)
 {
-    chain::ChainModel model;
-    model.harmonic = 1;
+    program.switchHarmonic();
+    program.switchClock();
     for (int pass = 0; pass < 500; ++pass) {
-        model.advance();
+        program.pass(picture);
     }
-    return model;
 }
 
 void chainAdvance(benchmark::State& state)
 {
-    chain::ChainModel model = movingChain();
+    chain::ChainModel model;
+    model.harmonic = 1;
     for (auto _ : state) {
         model.advance();
         benchmark::DoNotOptimize(model.y.data());
@@ -29,22 +29,20 @@ BENCHMARK(chainAdvance);
 
 // One pass as KETTLAB runs it on a 993 x 496 pixel surface: physics, erase
 // and redraw of 98 dots into the backing image, clock.
-void chainFullPass(benchmark::State& state)
+void chainProgramPass(benchmark::State& state)
 {
-    chain::ChainModel model = movingChain();
+    chain::ChainProgram program;
     surface::DrawingSurface picture;
     picture.resize(993, 496);
-    picture.setScale({0, -3, 100, 6});
-    picture.setBackColor(chain::surfaceBackground);
-    picture.setDrawWidth(chain::dotWidth);
+    picture.setScale(chain::chainScale);
+    picture.setBackColor(surface::lightYellow);
+    program.load(picture);
+    startWave(program, picture);
     for (auto _ : state) {
-        model.advance();
-        chain::drawChain(model, picture);
-        model.t = model.t + model.dt;
-        picture.setDrawWidth(chain::dotWidth);
+        program.pass(picture);
     }
     benchmark::DoNotOptimize(picture.image().constBits());
 }
-BENCHMARK(chainFullPass);
+BENCHMARK(chainProgramPass);
 
 } // namespace

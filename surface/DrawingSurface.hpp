@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QPointer>
 #include <QWidget>
 
 #include <map>
@@ -85,7 +86,8 @@ private:
     QImage image_;
     bool repaintPending_ = false;
     std::map<int, std::vector<Span>> dotShapes_;
-    std::map<QWidget*, QPointF> childPlaces_;
+    // A placed child that is deleted leaves a null pointer, dropped at the next placing.
+    std::map<QWidget*, std::pair<QPointer<QWidget>, QPointF>> childPlaces_;
 };
 
 } // namespace surface

@@ -1,5 +1,4 @@
-add_model_test(chain_model_test chain_model_test.cpp)
-target_link_libraries(chain_model_test PRIVATE chain_model)
+add_model_test(chain_model_test chain_model chain_model_test.cpp)
 
 add_qt_test(chain_form_test chain_form_test.cpp)
 target_link_libraries(chain_form_test PRIVATE chain_ui)
