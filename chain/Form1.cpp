@@ -1,17 +1,15 @@
 #include "Form1.hpp"
 
-#include "ChainDisplay.hpp"
 #include "Form2.hpp"
 
 #include "surface/ClassicControls.hpp"
-#include "surface/ClassicFont.hpp"
+#include "surface/ClassicLook.hpp"
 #include "surface/DecimalText.hpp"
 #include "surface/DrawingSurface.hpp"
 #include "surface/MakerNotice.hpp"
 #include "surface/Twips.hpp"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,31 +17,37 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <algorithm>
-#include <cmath>
-
 namespace chain {
 
+using surface::grey;
 using surface::named;
-using surface::RGB;
+using surface::red;
 using surface::Rgb;
 
 namespace {
 
-constexpr Rgb white = RGB(255, 255, 255);
-constexpr Rgb grey = RGB(192, 192, 192);
-constexpr Rgb red = RGB(255, 0, 0);
-
 constexpr double windowFraction = 0.97;
-
-QFont windowFont()
-{
-    return surface::classicFont(8.25);
-}
 
 QFont boldFont()
 {
     return surface::classicFont(9.75);
+}
+
+QString text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+// An indicator: red with "On", or grey with "Off".
+void setIndicator(QWidget* indicator, bool on)
+{
+    surface::setBackColor(indicator, on ? red : grey);
+    const QString caption = on ? QStringLiteral("On") : QStringLiteral("Off");
+    if (auto* label = qobject_cast<QLabel*>(indicator)) {
+        label->setText(caption);
+    } else if (auto* box = qobject_cast<QLineEdit*>(indicator)) {
+        box->setText(caption);
+    }
 }
 
 } // namespace
@@ -57,15 +61,17 @@ Form1::Form1(QSizeF screenTwips)
     : screenTwips_(screenTwips)
     , driver_(
           [this] {
-              return chainPass();
+              const bool ran = program_.pass(*Picture1);
+              showClock();
+              return ran;
           },
           this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(
         QStringLiteral("Schwingbahn  - Kugel-Feder-Kette (Torsionswellenleiter)    ") + surface::makerNotice());
-    setFont(windowFont());
-    surface::setBackColor(this, white);
+    setFont(surface::windowFont());
+    surface::setBackColor(this, surface::white);
     createControls();
     connectHandlers();
 }
@@ -74,8 +80,8 @@ Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    const Rgb light = surfaceBackground;
-    const QFont font = windowFont();
+    const Rgb light = surface::lightYellow;
+    const QFont font = surface::windowFont();
     const QFont bold = boldFont();
 
     Picture1 = named(new surface::DrawingSurface(this), "Picture1");
@@ -181,7 +187,7 @@ void Form1::connectHandlers()
     // A new backing image (the window manager resized the window) starts
     // blank; the chain is redrawn by the next pass, the markers here.
     connect(Picture1, &surface::DrawingSurface::backingReset, this, [this] {
-        RedrawMarkers(model_, *Picture1);
+        program_.redrawMarkers(*Picture1);
     });
 }
 
@@ -191,7 +197,7 @@ void Form1::layOut()
     setScale({0, 0, 4000, 3000});
 
     place(Picture1, 0, 2, 4000, 2000);
-    Picture1->setScale({0, -3, 100, 6});
+    Picture1->setScale(chainScale);
 
     // Each box's Left is read back from a box already placed, with a gap of 20.
     constexpr double gap = 20;
@@ -223,193 +229,147 @@ void Form1::Form_Load()
 {
     layOut();
     showAt(1, 1);
-
-    Text3->setText(QStringLiteral("25"));
-    Text5->setText(QStringLiteral("Off"));
-    Text2->setText(surface::decimalText(model_.amplitude));
-    Picture1->setDrawWidth(dotWidth);
-    drawMarker(*Picture1, Marker::damping);
+    program_.load(*Picture1);
+    showView();
     RunChain();
 }
 
 void Form1::RunChain()
 {
-    Picture1->setDrawWidth(dotWidth);
-    driver_.start();
+    if (program_.running()) {
+        driver_.start();
+    }
 }
 
-bool Form1::chainPass()
+void Form1::showClock()
 {
-    if (model_.halted == 1) {
-        return false;
+    if (const auto& clock = program_.view().clock) {
+        Text4->setText(QStringLiteral("  ") + surface::decimalText(*clock));
     }
-    model_.advance();
-    drawChain(model_, *Picture1);
-    model_.t = model_.t + model_.dt;
-    if (model_.clockOn == 1) {
-        // The 0.05 keeps a sum of steps a hair below a hundredth from showing one hundredth too little.
-        const double shown = std::floor(100.0 * model_.t + 0.05) / 100.0;
-        Text4->setText(QStringLiteral("  ") + surface::decimalText(shown));
+}
+
+void Form1::showView()
+{
+    const ChainView& view = program_.view();
+    Command11->setText(text(view.command11));
+    Label6->setText(text(view.label6));
+    Command8->setText(text(view.command8));
+
+    setIndicator(Text5, view.harmonicOn);
+    for (QLabel* hint : {Label13, Label14, Label15}) {
+        hint->setVisible(!view.harmonicOn);
     }
-    Picture1->setDrawWidth(dotWidth);
-    return true;
+    setIndicator(Label9, view.dampingOn);
+    Label5->setText(view.dampingOn ? QStringLiteral("Dämpfung on") : QStringLiteral("Dämpfung off"));
+    setIndicator(Label10, view.refractionOn);
+    Label7->setVisible(view.refractionOn);
+    Label8->setVisible(view.refractionOn);
+    setIndicator(Label12, view.obstacleOn);
+
+    (view.pendulum ? Option2 : Option1)->setChecked(true);
+    if (!view.titleHead.empty()) {
+        setWindowTitle(text(view.titleHead) + surface::makerNotice());
+    }
+    Text2->setText(surface::decimalText(view.amplitude));
+    Text3->setText(surface::decimalText(view.period));
+    showClock();
+
+    if (view.tape.shown) {
+        Picture1->placeChild(Text1, view.tape.left, view.tape.top);
+        Text1->setText(surface::decimalText(view.tape.length));
+    }
+    Text1->setVisible(view.tape.shown);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Form_Unload: the program ends at once, its info windows with it.
+    // Form_Unload: the info windows close with the main window, and Qt ends
+    // the program when its last window has closed.
     if (form2_) {
         form2_->closeAll();
     }
     event->accept();
-    QCoreApplication::quit();
-}
-
-void Form1::setIndicator(QWidget* indicator, bool on)
-{
-    surface::setBackColor(indicator, on ? red : grey);
-    const QString caption = on ? QStringLiteral("On") : QStringLiteral("Off");
-    if (auto* label = qobject_cast<QLabel*>(indicator)) {
-        label->setText(caption);
-    } else if (auto* box = qobject_cast<QLineEdit*>(indicator)) {
-        box->setText(caption);
-    }
-}
-
-void Form1::showExcitationMode()
-{
-    Label6->setText(model_.harmonic == 1 ? QStringLiteral("Harmonisch bewegt") : QStringLiteral("Bewegung mit Maus"));
 }
 
 void Form1::HScroll1_Change()
 {
-    model_.amplitude = HScroll1->value() / 10.0;
-    Text2->setText(surface::decimalText(model_.amplitude));
+    program_.setAmplitude(HScroll1->value());
+    showView();
 }
 
 void Form1::HScroll2_Change()
 {
-    model_.changePeriod(HScroll2->value());
-    Text3->setText(surface::decimalText(HScroll2->value() / 10.0));
+    program_.setPeriod(HScroll2->value());
+    showView();
 }
 
 void Form1::HScroll3_Change()
 {
-    model_.dt = HScroll3->value() / 20.0;
+    program_.setSpeed(HScroll3->value());
 }
 
 void Form1::Command7_Click()
 {
-    model_.harmonic = static_cast<std::int16_t>(1 - model_.harmonic);
-    const bool on = model_.harmonic == 1;
-    showExcitationMode();
-    setIndicator(Text5, on);
-    for (QLabel* hint : {Label13, Label14, Label15}) {
-        hint->setVisible(!on);
-    }
+    program_.switchHarmonic();
+    showView();
 }
 
 void Form1::Command9_Click()
 {
-    model_.switchDamping();
-    const bool on = model_.damping == 2;
-    if (on) {
-        drawMarker(*Picture1, Marker::damping);
-    } else {
-        eraseMarker(*Picture1, Marker::damping);
-    }
-    Label5->setText(on ? QStringLiteral("Dämpfung on") : QStringLiteral("Dämpfung off"));
-    setIndicator(Label9, on);
+    program_.switchDamping(*Picture1);
+    showView();
 }
 
 void Form1::Command1_Click()
 {
-    model_.clearVelocities();
+    program_.clearVelocities();
 }
 
 void Form1::Command2_Click()
 {
-    Picture1->Cls();
-    model_.clearDisplacements();
-    RedrawMarkers(model_, *Picture1);
+    program_.clearDisplacements(*Picture1);
 }
 
 void Form1::Command5_Click()
 {
-    Picture1->Cls();
-    model_.clearAll();
-    RedrawMarkers(model_, *Picture1);
+    program_.clear(*Picture1);
 }
 
 void Form1::Command11_Click()
 {
-    model_.halted = static_cast<std::int16_t>(1 - model_.halted);
-    if (model_.halted == 0) {
-        Command11->setText(QStringLiteral("Halt"));
-        showExcitationMode();
-        RunChain();
-        return;
-    }
-    Command11->setText(QStringLiteral("Weiter"));
-    Label6->setText(QStringLiteral("Halt"));
-    if (model_.refraction == 1) {
-        drawMarker(*Picture1, Marker::refraction);
-    }
+    program_.haltOrResume(*Picture1);
+    showView();
+    RunChain();
 }
 
 void Form1::Command3_Click()
 {
-    model_.switchRefraction();
-    const bool on = model_.refraction == 1;
-    if (on) {
-        drawMarker(*Picture1, Marker::refraction);
-    } else {
-        Picture1->Cls();
-        Picture1->setDrawWidth(dotWidth);
-        RedrawMarkers(model_, *Picture1);
-    }
-    Label7->setVisible(on);
-    Label8->setVisible(on);
-    setIndicator(Label10, on);
+    program_.switchRefraction(*Picture1);
+    showView();
 }
 
 void Form1::Command4_Click()
 {
-    model_.obstacle = static_cast<std::int16_t>(1 - model_.obstacle);
-    const bool on = model_.obstacle == 1;
-    if (on) {
-        drawMarker(*Picture1, Marker::obstacle);
-    } else {
-        eraseMarker(*Picture1, Marker::obstacle);
-    }
-    setIndicator(Label12, on);
+    program_.switchObstacle(*Picture1);
+    showView();
 }
 
 void Form1::Command8_Click()
 {
-    model_.clockOn = static_cast<std::int16_t>(1 - model_.clockOn);
-    if (model_.clockOn == 1) {
-        Command8->setText(QStringLiteral("   Stopp"));
-        model_.t = 0;
-    } else {
-        Command8->setText(QStringLiteral("   Start"));
-    }
+    program_.switchClock();
+    showView();
 }
 
 void Form1::Option1_Click()
 {
-    model_.restoring = ballSpringRestoring;
-    Option1->setChecked(true);
-    setWindowTitle(
-        QStringLiteral("Schwingbahn - Torsionskette") + QString(19, QLatin1Char(' ')) + surface::makerNotice());
+    program_.chooseBallSpring();
+    showView();
 }
 
 void Form1::Option2_Click()
 {
-    model_.restoring = pendulumRestoring;
-    Option2->setChecked(true);
-    setWindowTitle(
-        QStringLiteral("Schwingbahn - Pendelkette") + QString(36, QLatin1Char(' ')) + surface::makerNotice());
+    program_.choosePendulum();
+    showView();
 }
 
 void Form1::command6_Click()
@@ -423,57 +383,15 @@ void Form1::command6_Click()
 
 void Form1::Picture1_MouseDown(int /*button*/, int /*shift*/, float x, float y)
 {
-    model_.downX = x;
-    model_.downY = y;
+    program_.mouseDown(x, y);
 }
 
 void Form1::Picture1_MouseMove(int button, int /*shift*/, float x, float y)
 {
-    if (button == 1) {
-        model_.y[0] = y;
-        return;
+    program_.mouseMove(button, x, y, *Picture1);
+    if (button != 1) {
+        showView();
     }
-    if (button != 2) {
-        Text1->hide();
-        return;
-    }
-    Picture1->placeChild(Text1, x, model_.downY - 0.5);
-    Text1->show();
-    const double tenths = std::floor(10.0 * static_cast<double>(x - model_.downX));
-    Text1->setText(surface::decimalText(tenths / 10.0));
-    // The rounded end is a 16-bit integer; a pointer far outside cannot overflow it.
-    const double end = std::floor(static_cast<double>(x) + 0.5);
-    DrawTapeMarks(model_.downX, static_cast<int>(std::clamp(end, -32768.0, 32767.0)));
-}
-
-void Form1::DrawTapeMarks(double start, int end)
-{
-    struct Tick {
-        float step;
-        float length;
-    };
-    constexpr Tick ticks[] = {{1.0F, 0.1F}, {5.0F, 0.15F}, {10.0F, 0.2F}};
-    // Ticks beyond the surface's edges are invisible; skipping them keeps a
-    // press far outside from costing thousands of lines.
-    const float visibleLeft = static_cast<float>(Picture1->scale().left) - 1.0F;
-    const float visibleRight = static_cast<float>(Picture1->scale().left + Picture1->scale().width) + 1.0F;
-    const float baseline = model_.downY;
-    const auto last = std::min(static_cast<float>(end), visibleRight);
-
-    Picture1->setDrawWidth(1);
-    for (const Tick& tick : ticks) {
-        auto x = static_cast<float>(start);
-        if (x < visibleLeft) {
-            x += std::floor((visibleLeft - x) / tick.step) * tick.step;
-        }
-        // The tick position is a float that grows by the step, so every tick
-        // keeps the fraction of the press point.
-        while (x <= last) {
-            Picture1->Line(x, baseline, x, baseline - tick.length);
-            x += tick.step;
-        }
-    }
-    Picture1->setDrawWidth(dotWidth);
 }
 
 } // namespace chain

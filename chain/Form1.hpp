@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChainModel.hpp"
+#include "ChainProgram.hpp"
 
 #include "surface/RunDriver.hpp"
 #include "surface/ScaledForm.hpp"
@@ -25,7 +25,8 @@ namespace chain {
 class Form2;
 
 // The main window of KETTLAB: the chain on the drawing surface above, the
-// control panels below. It owns the chain's state and the one run driver.
+// control panels below. It builds the controls, hands every event to the
+// program and shows what the program reports; it owns the one run driver.
 // Controls carry their design names as object names.
 class Form1 : public surface::ScaledForm {
     Q_OBJECT
@@ -39,8 +40,8 @@ public:
     // Lays the window out, shows it, initialises the chain and starts the run.
     void Form_Load();
 
-    ChainModel& model() { return model_; }
-    const ChainModel& model() const { return model_; }
+    ChainModel& model() { return program_.model(); }
+    const ChainModel& model() const { return program_.model(); }
     bool isRunning() const { return driver_.isRunning(); }
     Form2* infoWindow() const { return form2_.get(); }
 
@@ -51,10 +52,11 @@ private:
     void createControls();
     void layOut();
     void connectHandlers();
-
+    void showView();
+    void showClock();
     void RunChain();
-    bool chainPass();
 
+    // The handlers: each hands its event to the program and shows the result.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -72,15 +74,14 @@ private:
     void Option2_Click();
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
-    void DrawTapeMarks(double start, int end);
-    void showExcitationMode();
-    void setIndicator(QWidget* indicator, bool on);
 
+    // The program, the screen it is sized for, its run and its info window.
     QSizeF screenTwips_;
-    ChainModel model_;
+    ChainProgram program_;
     surface::RunDriver driver_;
     std::unique_ptr<Form2> form2_;
 
+    // The drawing surface and the labels and length box placed on it.
     surface::DrawingSurface* Picture1 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
@@ -90,6 +91,7 @@ private:
     QLabel* Label8 = nullptr;
     QLineEdit* Text1 = nullptr;
 
+    // The group boxes and the "Info" button.
     QGroupBox* Frame3D1 = nullptr;
     QGroupBox* Frame3D2 = nullptr;
     QGroupBox* Frame3D3 = nullptr;
@@ -99,6 +101,7 @@ private:
     QGroupBox* Frame3D7 = nullptr;
     QPushButton* command6 = nullptr;
 
+    // "Anregung am linken Ende": amplitude, period, on/off and the hints.
     QScrollBar* HScroll1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QLabel* Label1 = nullptr;
@@ -111,25 +114,31 @@ private:
     QLabel* Label14 = nullptr;
     QLabel* Label15 = nullptr;
 
+    // "Dämpfung".
     QPushButton* Command9 = nullptr;
     QLabel* Label9 = nullptr;
 
+    // "Löschfunktionen".
     QPushButton* Command5 = nullptr;
     QPushButton* Command11 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
+    // "Brechung".
     QPushButton* Command3 = nullptr;
     QLabel* Label10 = nullptr;
 
+    // "Uhr" and "Zeitablauf".
     QLineEdit* Text4 = nullptr;
     QScrollBar* HScroll3 = nullptr;
     QPushButton* Command8 = nullptr;
     QLabel* Label11 = nullptr;
 
+    // "Hindernis".
     QPushButton* Command4 = nullptr;
     QLabel* Label12 = nullptr;
 
+    // "Wellenträger".
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
 };

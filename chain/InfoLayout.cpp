@@ -15,6 +15,8 @@ void buildInfoWindow(
     constexpr surface::Rgb body = surface::RGB(255, 255, 224);
     const QFont font = surface::classicFont(8.25);
 
+    // An info window left open does not keep the program alive.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
     window->setWindowTitle(title);
     window->setFont(font);
     const QRect area = surface::twips::toPixelRect(client.left, client.top, client.width, client.height);

@@ -279,13 +279,17 @@ void DrawingSurface::Cls()
 
 void DrawingSurface::placeChild(QWidget* child, double left, double top)
 {
-    childPlaces_[child] = QPointF(left, top);
+    childPlaces_[child] = {child, QPointF(left, top)};
     placeChildren();
 }
 
 void DrawingSurface::placeChildren()
 {
-    for (const auto& [child, place] : childPlaces_) {
+    std::erase_if(childPlaces_, [](const auto& entry) {
+        return entry.second.first.isNull();
+    });
+    for (const auto& [key, entry] : childPlaces_) {
+        const auto& [child, place] = entry;
         child->move(toPixel(place.x(), place.y()).toPoint());
     }
 }

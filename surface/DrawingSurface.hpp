@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -110,7 +111,8 @@ private:
     std::map<int, std::vector<Span>> dotShapes_;
     int shapeDiameter_ = 0;
     const std::vector<Span>* shape_ = nullptr;
-    std::map<QWidget*, QPointF> childPlaces_;
+    // A placed child that is deleted leaves a null pointer, dropped at the next placing.
+    std::map<QWidget*, std::pair<QPointer<QWidget>, QPointF>> childPlaces_;
 };
 
 } // namespace surface

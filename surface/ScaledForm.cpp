@@ -67,6 +67,9 @@ QRectF ScaledForm::placeOf(const QWidget* child) const
 
 void ScaledForm::placeChildren()
 {
+    std::erase_if(places_, [](const auto& entry) {
+        return entry.second.first.isNull();
+    });
     for (const auto& [key, entry] : places_) {
         const auto& [child, r] = entry;
         const double x1 = scale_.toPixelX(r.left(), width());

@@ -3,6 +3,7 @@
 #include "UserScale.hpp"
 
 #include <QMargins>
+#include <QPointer>
 #include <QRectF>
 #include <QSizeF>
 #include <QWidget>
@@ -46,7 +47,8 @@ private:
     QSizeF outerTwips_;
     QMargins appliedFrame_;
     UserScale scale_;
-    std::map<const QWidget*, std::pair<QWidget*, QRectF>> places_;
+    // A placed child that is deleted leaves a null pointer, dropped at the next placing.
+    std::map<const QWidget*, std::pair<QPointer<QWidget>, QRectF>> places_;
 };
 
 } // namespace surface

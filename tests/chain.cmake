@@ -1,5 +1,7 @@
-add_model_test(chain_model_test chain_model_test.cpp)
-target_link_libraries(chain_model_test PRIVATE chain_model)
+add_model_test(chain_model_test chain_model chain_model_test.cpp)
 
 add_qt_test(chain_form_test chain_form_test.cpp)
 target_link_libraries(chain_form_test PRIVATE chain_ui)
+
+add_model_test(program_test chain_program program_test.cpp)
+target_link_libraries(program_test PRIVATE wavepair_program)

@@ -60,30 +60,6 @@ void runFor(ChainModel& m, double time)
 
 } // namespace
 
-TEST(ChainStart, HoldsTheValuesOfTheLoadSequence)
-{
-    const ChainModel m;
-    EXPECT_DOUBLE_EQ(m.pi, pi);
-    EXPECT_DOUBLE_EQ(m.omega, 2 * pi / 25);
-    EXPECT_EQ(m.amplitude, 1.0);
-    EXPECT_EQ(m.restoring, 2.0F);
-    EXPECT_EQ(m.dt, 0.5);
-    EXPECT_EQ(m.damping, 2);
-    EXPECT_EQ(m.eraseG, 128);
-    EXPECT_EQ(m.eraseB, 128);
-    for (int i = 0; i < 100; ++i) {
-        EXPECT_EQ(m.invM[i], 1.0) << i;
-    }
-    EXPECT_EQ(m.invM[100], 0.0);
-    EXPECT_EQ(m.halted + m.harmonic + m.refraction + m.obstacle + m.clockOn, 0);
-    EXPECT_EQ(m.t + m.tHarm + m.phase + m.downX + m.downY, 0.0);
-    for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
-        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) {
-            return x == 0.0;
-        }));
-    }
-}
-
 TEST(ChainPass, OneStepByHand)
 {
     // y(0) = 1, all else at rest: f(1) = 1, v(1) = 1 * 1 * 0.5, y(1) = 0.5 * 0.5.

@@ -1,5 +1,4 @@
-add_model_test(wavepair_model_test wavepair_model_test.cpp)
-target_link_libraries(wavepair_model_test PRIVATE wavepair_model)
+add_model_test(wavepair_model_test wavepair_model wavepair_model_test.cpp)
 
 add_qt_test(wavepair_display_test wavepair_display_test.cpp)
 target_link_libraries(wavepair_display_test PRIVATE wavepair_display surface)

@@ -59,26 +59,6 @@ double largestDisplacement(const WavePairModel& m)
 
 } // namespace
 
-TEST(WavePairStart, HoldsTheValuesOfTheLoadSequence)
-{
-    const WavePairModel m;
-    EXPECT_DOUBLE_EQ(m.pi, pi);
-    EXPECT_EQ(m.omega, 0.04 * (m.pi * 2));
-    EXPECT_EQ(m.amplitude, 1.0);
-    EXPECT_EQ(m.restoring, 2.0F);
-    EXPECT_EQ(m.dt, 0.2);
-    EXPECT_EQ(m.damping, 2);
-    EXPECT_EQ(m.showTransverse, 1);
-    EXPECT_EQ(m.halted + m.harmonic + m.reflector + m.showLongitudinal, 0);
-    EXPECT_EQ(m.tHarm, 0.0);
-    EXPECT_EQ(m.phase, 0.0F);
-    for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
-        EXPECT_TRUE(std::all_of(array->begin(), array->end(), [](double x) {
-            return x == 0.0;
-        }));
-    }
-}
-
 TEST(WavePairPass, OneStepByHand)
 {
     // y(0) = 1, all else at rest: f(1) = 1, v(1) = 0.2, y(1) = 0.2 * 0.2.

@@ -3,76 +3,34 @@
 #include "WavePairDisplay.hpp"
 
 #include "surface/ClassicControls.hpp"
-#include "surface/ClassicFont.hpp"
+#include "surface/ClassicLook.hpp"
 #include "surface/DrawingSurface.hpp"
+#include "surface/FormParts.hpp"
 #include "surface/MakerNotice.hpp"
 #include "surface/Twips.hpp"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <cmath>
-
 namespace wavepair {
 
+using surface::grey;
 using surface::named;
 using surface::RGB;
 using surface::Rgb;
 
 namespace {
 
-constexpr Rgb grey = RGB(192, 192, 192);
-constexpr Rgb red = RGB(255, 0, 0);
 constexpr Rgb excitationOff = RGB(255, 128, 0);
 constexpr Rgb reflectorButton = RGB(255, 128, 128);
 
 constexpr double windowFraction = 0.99;
 
-// The marker line runs past both edges of the display (y -3 to 3).
-constexpr float markerTop = 5.0F;
-constexpr float markerBottom = -5.0F;
-
-// Move and release in the hand-excitation field count only inside its height.
-constexpr float handFieldLimit = 2.0F;
-
-QFont windowFont()
-{
-    return surface::classicFont(8.25);
-}
-
 QFont bold12()
 {
     return surface::classicFont(12);
-}
-
-void placeAt(QWidget* control, surface::TwipsRect place)
-{
-    control->setGeometry(surface::twips::toPixelRect(place.left, place.top, place.width, place.height));
-}
-
-surface::DrawingSurface* makeSurface(QWidget* parent, const char* name, surface::TwipsRect place, Rgb back)
-{
-    auto* picture = named(new surface::DrawingSurface(parent), name);
-    placeAt(picture, place);
-    picture->setBackColor(back);
-    return picture;
-}
-
-QGroupBox* makeGroup(QWidget* parent, const char* name, const QString& caption, surface::TwipsRect place)
-{
-    QGroupBox* box = named(surface::makeFramedBox(parent, caption, bold12()), name);
-    surface::setBackColor(box, grey);
-    placeAt(box, place);
-    return box;
-}
-
-QLabel* makeLamp(QWidget* parent, const char* name, surface::TwipsRect place)
-{
-    return named(surface::makeLabel(parent, QString(), place, windowFont(), red), name);
 }
 
 // The substitute faces have a taller line than the original at 12 pt, taller
@@ -87,11 +45,6 @@ void fitCaption(QLabel* label)
     }
 }
 
-std::int16_t flipped(std::int16_t flag)
-{
-    return static_cast<std::int16_t>(1 - flag);
-}
-
 } // namespace
 
 Form1::Form1()
@@ -103,14 +56,14 @@ Form1::Form1(QSizeF screenTwips)
     : screenTwips_(screenTwips)
     , driver_(
           [this] {
-              return wavesPass();
+              return program_.pass(*Picture1);
           },
           this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(
         QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' ')) + surface::makerNotice());
-    setFont(windowFont());
+    setFont(surface::windowFont());
     surface::setBackColor(this, grey);
     createControls();
     connectHandlers();
@@ -120,13 +73,13 @@ Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    const QFont font = windowFont();
+    const QFont font = surface::windowFont();
     const QFont bold = bold12();
 
-    Picture1 = makeSurface(this, "Picture1", {0, 240, 15135, 7815}, displayBackground);
-    Picture2 = makeSurface(Picture1, "Picture2", {0, 2040, 1455, 1215}, insetBackground);
+    Picture1 = surface::makeSurface(this, "Picture1", {0, 240, 15135, 7815}, displayBackground);
+    Picture2 = surface::makeSurface(Picture1, "Picture2", {0, 2040, 1455, 1215}, insetBackground);
     Picture2->setScale({-150, -100, 300, 200});
-    Picture3 = makeSurface(Picture1, "Picture3", {0, 3840, 1455, 2655}, insetBackground);
+    Picture3 = surface::makeSurface(Picture1, "Picture3", {0, 3840, 1455, 2655}, insetBackground);
     Picture3->setScale({-1, -2, 4, 4});
     Label5 = named(surface::makeLabel(Picture1, QStringLiteral(" Anregung    mit Maus"), {0, 6600, 1455, 615}, bold,
                        displayBackground),
@@ -137,11 +90,13 @@ void Form1::createControls()
     Command1 = named(surface::makeButton(this, QStringLiteral("Ende"), {13320, 8160, 1575, 495}, bold), "Command1");
     Command4 = named(surface::makeButton(this, QStringLiteral("I"), {13320, 9000, 1575, 495}, bold), "Command4");
 
-    Frame3D1 = makeGroup(this, "Frame3D1", QStringLiteral("Automatische Anregung"), {0, 8040, 4335, 2655});
-    Frame3D3 = makeGroup(this, "Frame3D3", QStringLiteral("Steuerfunktionen"), {4560, 8040, 3135, 1335});
-    Frame3D5 = makeGroup(this, "Frame3D5", QStringLiteral("Zeitablauf"), {4560, 9360, 3135, 1335});
-    Frame3D2 = makeGroup(this, "Frame3D2", QStringLiteral("Reflektor"), {8040, 8040, 2055, 2655});
-    Frame3D4 = makeGroup(this, "Frame3D4", QStringLiteral("Einzelschaltungen"), {10200, 8040, 2775, 2655});
+    Frame3D1
+        = surface::makeGroup(this, "Frame3D1", QStringLiteral("Automatische Anregung"), {0, 8040, 4335, 2655}, bold);
+    Frame3D3 = surface::makeGroup(this, "Frame3D3", QStringLiteral("Steuerfunktionen"), {4560, 8040, 3135, 1335}, bold);
+    Frame3D5 = surface::makeGroup(this, "Frame3D5", QStringLiteral("Zeitablauf"), {4560, 9360, 3135, 1335}, bold);
+    Frame3D2 = surface::makeGroup(this, "Frame3D2", QStringLiteral("Reflektor"), {8040, 8040, 2055, 2655}, bold);
+    Frame3D4
+        = surface::makeGroup(this, "Frame3D4", QStringLiteral("Einzelschaltungen"), {10200, 8040, 2775, 2655}, bold);
 
     Label1
         = named(surface::makeLabel(Frame3D1, QStringLiteral("Amplitude"), {720, 480, 1695, 255}, bold, grey), "Label1");
@@ -151,7 +106,7 @@ void Form1::createControls()
     HScroll2 = named(surface::makeScrollBar(Frame3D1, {120, 1800, 2535, 375}, {1, 80, 1, 10, 40}), "HScroll2");
     Label2
         = named(surface::makeLabel(Frame3D1, QStringLiteral("Frequenz"), {720, 2280, 1695, 255}, bold, grey), "Label2");
-    Label7 = makeLamp(Frame3D1, "Label7", {3240, 840, 495, 375});
+    Label7 = surface::makeLamp(Frame3D1, "Label7", {3240, 840, 495, 375});
     Label7->hide();
     Command7
         = named(surface::makeButton(Frame3D1, QStringLiteral("On/Off"), {2880, 1320, 1215, 855}, font), "Command7");
@@ -166,17 +121,17 @@ void Form1::createControls()
     Label11
         = named(surface::makeLabel(Frame3D5, QStringLiteral("schnell"), {1920, 960, 975, 375}, bold, grey), "Label11");
 
-    Label8 = makeLamp(Frame3D2, "Label8", {720, 840, 495, 375});
+    Label8 = surface::makeLamp(Frame3D2, "Label8", {720, 840, 495, 375});
     Label8->hide();
     Command9 = named(surface::makeButton(Frame3D2, QStringLiteral("On/Off"), {360, 1320, 1215, 855}, font), "Command9");
     surface::setBackColor(Command9, reflectorButton);
 
     Command2
         = named(surface::makeButton(Frame3D4, QStringLiteral("Querwelle"), {120, 840, 1935, 495}, bold), "Command2");
-    Label9 = makeLamp(Frame3D4, "Label9", {2160, 840, 495, 375});
+    Label9 = surface::makeLamp(Frame3D4, "Label9", {2160, 840, 495, 375});
     Command3
         = named(surface::makeButton(Frame3D4, QStringLiteral("Längswelle"), {120, 1680, 1935, 495}, bold), "Command3");
-    Label10 = makeLamp(Frame3D4, "Label10", {2160, 1680, 495, 375});
+    Label10 = surface::makeLamp(Frame3D4, "Label10", {2160, 1680, 495, 375});
 
     for (QLabel* captioned : {Label5, Label1, klein, Label6, Label2, Label4, Label11}) {
         fitCaption(captioned);
@@ -218,44 +173,40 @@ void Form1::Form_Load()
 {
     layOut();
     showAt(1, 1);
-
-    Label10->hide();
-    Picture2->hide();
-    Picture1->setDrawWidth(dotWidth);
-    Form_Paint();
+    program_.load(pictures());
+    showView();
     RunWaves();
+}
+
+WavePairCanvases Form1::pictures() const
+{
+    return {*Picture1, *Picture2, *Picture3};
 }
 
 void Form1::Form_Paint()
 {
-    DrawSymbols(*Picture2, *Picture3);
+    program_.paint(pictures());
 }
 
 void Form1::RunWaves()
 {
-    Picture1->setDrawWidth(dotWidth);
-    if (model_.halted == 0) {
+    if (program_.running()) {
         driver_.start();
     }
 }
 
-bool Form1::wavesPass()
+void Form1::showView()
 {
-    if (model_.halted == 1) {
-        return false;
-    }
-    model_.advance();
-    drawWaves(model_, *Picture1);
-    surface::setBackColor(Label3, reflectorBarColour);
-    Picture1->setDrawWidth(dotWidth);
-    return true;
-}
-
-void Form1::closeEvent(QCloseEvent* event)
-{
-    // Form_Unload: the program ends at once, a running pass sequence with it.
-    event->accept();
-    QCoreApplication::quit();
+    const WavePairView view = program_.view();
+    Command11->setText(view.halted ? QStringLiteral("Weiter") : QStringLiteral("Halt"));
+    Label7->setVisible(view.excitationOn);
+    Label5->setVisible(!view.excitationOn);
+    surface::setBackColor(Command7, view.excitationOn ? surface::red : excitationOff);
+    Label8->setVisible(view.reflectorOn);
+    Label3->setVisible(view.reflectorOn);
+    Label9->setVisible(view.transverseOn);
+    Label10->setVisible(view.longitudinalOn);
+    Picture2->setVisible(view.longitudinalOn);
 }
 
 void Form1::Command1_Click()
@@ -265,131 +216,85 @@ void Form1::Command1_Click()
 
 void Form1::Command11_Click()
 {
-    model_.halted = flipped(model_.halted);
-    if (model_.halted == 0) {
-        Command11->setText(QStringLiteral("Halt"));
-        RunWaves();
-    } else {
-        Command11->setText(QStringLiteral("Weiter"));
-    }
+    program_.haltOrResume(*Picture1);
+    showView();
+    RunWaves();
 }
 
 void Form1::Command7_Click()
 {
-    model_.harmonic = flipped(model_.harmonic);
-    if (model_.harmonic == 1) {
-        Label7->show();
-        Label5->hide();
-        surface::setBackColor(Command7, red);
-        model_.halted = 0;
-        Command11->setText(QStringLiteral("Halt"));
-        RunWaves();
-    } else {
-        Label7->hide();
-        Label5->show();
-        surface::setBackColor(Command7, excitationOff);
-    }
+    program_.switchExcitation(*Picture1);
+    showView();
+    RunWaves();
 }
 
 void Form1::Command9_Click()
 {
-    model_.switchReflector();
-    const bool on = model_.reflector == 1;
-    Label8->setVisible(on);
-    Label3->setVisible(on);
+    program_.switchReflector();
+    showView();
 }
 
 void Form1::Command2_Click()
 {
-    model_.showTransverse = flipped(model_.showTransverse);
-    Label9->setVisible(model_.showTransverse == 1);
-    Picture1->Cls();
+    program_.switchTransverse(*Picture1);
+    showView();
 }
 
 void Form1::Command3_Click()
 {
-    model_.showLongitudinal = flipped(model_.showLongitudinal);
-    if (model_.showLongitudinal == 1) {
-        Label10->show();
-        Picture2->show();
-        DrawSymbols(*Picture2, *Picture3);
-    } else {
-        Label10->hide();
-        Picture2->hide();
-    }
-    Picture1->Cls();
+    program_.switchLongitudinal(pictures());
+    showView();
 }
 
 void Form1::Command5_Click()
 {
-    Picture1->Cls();
-    model_.clear();
+    program_.clear(*Picture1);
     RunWaves();
 }
 
 void Form1::HScroll1_Change()
 {
-    model_.amplitude = HScroll1->value() / 10.0;
+    program_.setAmplitude(HScroll1->value());
 }
 
 void Form1::HScroll2_Change()
 {
-    model_.changeFrequency(HScroll2->value());
+    program_.setFrequency(HScroll2->value());
 }
 
 void Form1::HScroll3_Change()
 {
-    model_.dt = HScroll3->value() / 100.0;
-}
-
-void Form1::drawMarkerLine(float x, Rgb colour)
-{
-    Picture1->setDrawWidth(1);
-    Picture1->Line(x, markerTop, x, markerBottom, colour);
-    Picture1->setDrawWidth(dotWidth);
+    program_.setSpeed(HScroll3->value());
 }
 
 void Form1::Picture1_MouseDown(int button, int /*shift*/, float x, float /*y*/)
 {
-    if (button == 1 || button == 2) {
-        drawMarkerLine(x, Picture1->ForeColor());
-        markerX_ = x;
-    }
+    program_.markerDown(button, x, *Picture1);
 }
 
 void Form1::Picture1_MouseMove(int button, int /*shift*/, float x, float /*y*/)
 {
-    if (button == 1 || button == 2) {
-        drawMarkerLine(markerX_, displayBackground);
-        drawMarkerLine(x, Picture1->ForeColor());
-        markerX_ = x;
-    }
+    program_.markerMove(button, x, *Picture1);
 }
 
 void Form1::Picture1_MouseUp(int button, int /*shift*/, float x, float /*y*/)
 {
-    if (button == 1) {
-        drawMarkerLine(x, displayBackground);
-    }
+    program_.markerUp(button, x, *Picture1);
 }
 
 void Form1::Picture3_MouseDown(int button, int /*shift*/, float /*x*/, float y)
 {
-    if (button == 1) {
-        model_.y[0] = y;
-    }
+    program_.handDown(button, y);
 }
 
 void Form1::Picture3_MouseMove(int button, int /*shift*/, float /*x*/, float y)
 {
-    if (button == 1 && std::abs(y) < handFieldLimit) {
-        model_.y[0] = y;
-    }
+    program_.handMove(button, y);
 }
 
-void Form1::Picture3_MouseUp(int button, int shift, float x, float y)
+void Form1::Picture3_MouseUp(int button, int /*shift*/, float /*x*/, float y)
 {
-    Picture3_MouseMove(button, shift, x, y);
+    program_.handMove(button, y);
 }
 
 } // namespace wavepair

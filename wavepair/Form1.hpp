@@ -1,8 +1,7 @@
 #pragma once
 
-#include "WavePairModel.hpp"
+#include "WavePairProgram.hpp"
 
-#include "surface/Rgb.hpp"
 #include "surface/RunDriver.hpp"
 #include "surface/ScaledForm.hpp"
 
@@ -20,7 +19,8 @@ class DrawingSurface;
 namespace wavepair {
 
 // The main window of PAARLAB: the two rows of the wave pair on the display
-// above, the control panels below. It owns the chain's state and the one run
+// above, the control panels below. It builds the controls, hands every event
+// to the program and shows what the program reports; it owns the one run
 // driver. Controls carry their design names as object names.
 class Form1 : public surface::ScaledForm {
     Q_OBJECT
@@ -34,24 +34,22 @@ public:
     // Lays the window out, shows it, initialises the chain and starts the run.
     void Form_Load();
 
-    WavePairModel& model() { return model_; }
-    const WavePairModel& model() const { return model_; }
-    float markerX() const { return markerX_; }
+    WavePairModel& model() { return program_.model(); }
+    const WavePairModel& model() const { return program_.model(); }
+    float markerX() const { return program_.markerX(); }
     bool isRunning() const { return driver_.isRunning(); }
     long long passesRun() const { return driver_.passesRun(); }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
     void connectHandlers();
     void layOut();
-
+    WavePairCanvases pictures() const;
+    void showView();
     void RunWaves();
-    bool wavesPass();
     void Form_Paint();
 
+    // The handlers: each hands its event to the program and shows the result.
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -68,13 +66,13 @@ private:
     void Picture3_MouseDown(int button, int shift, float x, float y);
     void Picture3_MouseMove(int button, int shift, float x, float y);
     void Picture3_MouseUp(int button, int shift, float x, float y);
-    void drawMarkerLine(float x, surface::Rgb colour);
 
+    // The program, the screen it is sized for and its run.
     QSizeF screenTwips_;
-    WavePairModel model_;
-    float markerX_ = 0;
+    WavePairProgram program_;
     surface::RunDriver driver_;
 
+    // The display, its two small fields, the hand label, the reflector bar and the loose buttons.
     surface::DrawingSurface* Picture1 = nullptr;
     surface::DrawingSurface* Picture2 = nullptr;
     surface::DrawingSurface* Picture3 = nullptr;
@@ -83,12 +81,14 @@ private:
     QPushButton* Command1 = nullptr;
     QPushButton* Command4 = nullptr;
 
+    // The group boxes.
     QGroupBox* Frame3D1 = nullptr;
     QGroupBox* Frame3D2 = nullptr;
     QGroupBox* Frame3D3 = nullptr;
     QGroupBox* Frame3D4 = nullptr;
     QGroupBox* Frame3D5 = nullptr;
 
+    // "Automatische Anregung": amplitude, frequency, on/off and its lamp.
     QLabel* Label1 = nullptr;
     QScrollBar* HScroll1 = nullptr;
     QLabel* klein = nullptr;
@@ -98,16 +98,20 @@ private:
     QLabel* Label7 = nullptr;
     QPushButton* Command7 = nullptr;
 
+    // "Steuerfunktionen".
     QPushButton* Command5 = nullptr;
     QPushButton* Command11 = nullptr;
 
+    // "Zeitablauf".
     QScrollBar* HScroll3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label11 = nullptr;
 
+    // "Reflektor".
     QLabel* Label8 = nullptr;
     QPushButton* Command9 = nullptr;
 
+    // "Einzelschaltungen": the two rows and their lamps.
     QPushButton* Command2 = nullptr;
     QLabel* Label9 = nullptr;
     QPushButton* Command3 = nullptr;

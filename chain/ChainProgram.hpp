@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ChainModel.hpp"
+
+#include "surface/Canvas.hpp"
+#include "surface/UserScale.hpp"
+
+#include <optional>
+#include <string>
+
+namespace chain {
+
+// The drawing surface's user scale: x 0 to 100, y -3 at the top to 3 at the bottom.
+inline constexpr surface::UserScale chainScale{0, -3, 100, 6};
+
+// The measuring tape's length box, in the surface's user units.
+struct TapeBox {
+    bool shown = false;
+    float left = 0;
+    float top = 0;
+    double length = 0;
+};
+
+// What the window shows of the program beyond the picture: captions, lamps
+// and numbers, kept up to date by every handler and pass.
+struct ChainView {
+    std::string command11 = "Halt";
+    std::string label6 = "Bewegung mit Maus";
+    std::string command8 = "Start";
+    bool harmonicOn = false;
+    bool dampingOn = true;
+    bool refractionOn = false;
+    bool obstacleOn = false;
+    bool pendulum = false;
+    // Empty until a carrier is chosen: the window keeps its first title.
+    std::string titleHead;
+    double amplitude = 1;
+    double period = 25;
+    // Empty until the clock has run: the box keeps its first text.
+    std::optional<double> clock;
+    TapeBox tape;
+};
+
+// KETTLAB without its window: the chain, what the window shows of it, one
+// pass of the run and one method per control. Everything is drawn through
+// the Canvas it is given; the window, the soak and the benchmarks all drive
+// the program through these methods.
+class ChainProgram {
+public:
+    // The scene at load: dot pen width and the damping marker.
+    void load(surface::Canvas& picture1);
+
+    // One pass: false, and nothing done, when it finds the run halted;
+    // otherwise advance, drawing and clock.
+    bool pass(surface::Canvas& picture1);
+    bool running() const { return model_.halted == 0; }
+
+    // "Halt" / "Weiter"; the run goes on while running() is true.
+    void haltOrResume(surface::Canvas& picture1);
+    void switchHarmonic();
+    void switchDamping(surface::Canvas& picture1);
+    void switchRefraction(surface::Canvas& picture1);
+    void switchObstacle(surface::Canvas& picture1);
+    void switchClock();
+    void clearVelocities();
+    void clearDisplacements(surface::Canvas& picture1);
+    void clear(surface::Canvas& picture1);
+    void chooseBallSpring();
+    void choosePendulum();
+    void setAmplitude(int value);
+    void setPeriod(int value);
+    void setSpeed(int value);
+
+    // The mouse on the surface: button as the forms runtime numbers it (1
+    // left, 2 right, 4 middle; in a move the sum of the buttons held).
+    void mouseDown(float x, float y);
+    void mouseMove(int button, float x, float y, surface::Canvas& picture1);
+
+    // Restores the markers on a surface that lost its picture.
+    void redrawMarkers(surface::Canvas& picture1) const;
+
+    ChainModel& model() { return model_; }
+    const ChainModel& model() const { return model_; }
+    const ChainView& view() const { return view_; }
+
+private:
+    void enterRun(surface::Canvas& picture1);
+    void showExcitationMode();
+    void DrawTapeMarks(surface::Canvas& picture1, double start, int end) const;
+
+    ChainModel model_;
+    ChainView view_;
+};
+
+} // namespace chain

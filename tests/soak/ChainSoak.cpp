@@ -1,0 +1,65 @@
+#include "Soak.hpp"
+
+#include "chain/ChainProgram.hpp"
+#include "surface/ClassicLook.hpp"
+#include "surface/DrawingSurface.hpp"
+
+SoakResult soakChain(std::int64_t passes)
+{
+    chain::ChainProgram program;
+    surface::DrawingSurface picture;
+    picture.resize(993, 497);
+    picture.setScale(chain::chainScale);
+    picture.setBackColor(surface::lightYellow);
+    program.load(picture);
+
+    // Every control of the panel in turn, the bars at changing values.
+    const auto press = [&](int which) {
+        switch (which % 12) {
+        case 0:
+            program.switchHarmonic();
+            break;
+        case 1:
+            program.switchDamping(picture);
+            break;
+        case 2:
+            program.switchRefraction(picture);
+            break;
+        case 3:
+            program.switchObstacle(picture);
+            break;
+        case 4:
+            (which % 24 == 4 ? program.choosePendulum() : program.chooseBallSpring());
+            break;
+        case 5:
+            program.setPeriod(10 + (which * 37) % 591);
+            break;
+        case 6:
+            program.setAmplitude((which * 7) % 21);
+            break;
+        case 7:
+            program.setSpeed(1 + (which * 3) % 10);
+            break;
+        case 8:
+            program.clearVelocities();
+            program.haltOrResume(picture);
+            program.haltOrResume(picture);
+            break;
+        case 9:
+            program.clearDisplacements(picture);
+            break;
+        case 10:
+            program.switchClock();
+            break;
+        default:
+            program.clear(picture);
+            break;
+        }
+    };
+    return runSoak(
+        "KETTLAB", passes, program.model(),
+        [&] {
+            program.pass(picture);
+        },
+        press);
+}

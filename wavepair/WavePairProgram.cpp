@@ -1,0 +1,163 @@
+#include "WavePairProgram.hpp"
+
+#include "WavePairDisplay.hpp"
+
+#include <cmath>
+
+namespace wavepair {
+
+namespace {
+
+// The marker line runs past both edges of the display (y -3 to 3).
+constexpr float markerTop = 5.0F;
+constexpr float markerBottom = -5.0F;
+
+// Move and release in the hand-excitation field count only inside its height.
+constexpr float handFieldLimit = 2.0F;
+
+std::int16_t flipped(std::int16_t flag)
+{
+    return static_cast<std::int16_t>(1 - flag);
+}
+
+} // namespace
+
+void WavePairProgram::load(const WavePairCanvases& pictures)
+{
+    pictures.picture1.setDrawWidth(dotWidth);
+    paint(pictures);
+    RunWaves(pictures.picture1);
+}
+
+void WavePairProgram::paint(const WavePairCanvases& pictures) const
+{
+    DrawSymbols(pictures.picture2, pictures.picture3);
+}
+
+void WavePairProgram::RunWaves(surface::Canvas& picture1)
+{
+    picture1.setDrawWidth(dotWidth);
+}
+
+bool WavePairProgram::pass(surface::Canvas& picture1)
+{
+    if (model_.halted == 1) {
+        return false;
+    }
+    model_.advance();
+    drawWaves(model_, picture1);
+    picture1.setDrawWidth(dotWidth);
+    return true;
+}
+
+WavePairView WavePairProgram::view() const
+{
+    return {model_.halted == 1, model_.harmonic == 1, model_.reflector == 1, model_.showTransverse == 1,
+        model_.showLongitudinal == 1};
+}
+
+void WavePairProgram::haltOrResume(surface::Canvas& picture1)
+{
+    model_.halted = flipped(model_.halted);
+    if (model_.halted == 0) {
+        RunWaves(picture1);
+    }
+}
+
+void WavePairProgram::switchExcitation(surface::Canvas& picture1)
+{
+    model_.harmonic = flipped(model_.harmonic);
+    if (model_.harmonic == 1) {
+        model_.halted = 0;
+        RunWaves(picture1);
+    }
+}
+
+void WavePairProgram::switchReflector()
+{
+    model_.switchReflector();
+}
+
+void WavePairProgram::switchTransverse(surface::Canvas& picture1)
+{
+    model_.showTransverse = flipped(model_.showTransverse);
+    picture1.Cls();
+}
+
+void WavePairProgram::switchLongitudinal(const WavePairCanvases& pictures)
+{
+    model_.showLongitudinal = flipped(model_.showLongitudinal);
+    if (model_.showLongitudinal == 1) {
+        DrawSymbols(pictures.picture2, pictures.picture3);
+    }
+    pictures.picture1.Cls();
+}
+
+void WavePairProgram::clear(surface::Canvas& picture1)
+{
+    picture1.Cls();
+    model_.clear();
+    RunWaves(picture1);
+}
+
+void WavePairProgram::setAmplitude(int value)
+{
+    model_.amplitude = value / 10.0;
+}
+
+void WavePairProgram::setFrequency(int value)
+{
+    model_.changeFrequency(value);
+}
+
+void WavePairProgram::setSpeed(int value)
+{
+    model_.dt = value / 100.0;
+}
+
+void WavePairProgram::drawMarkerLine(surface::Canvas& picture1, float x, surface::Rgb colour) const
+{
+    picture1.setDrawWidth(1);
+    picture1.Line(x, markerTop, x, markerBottom, colour);
+    picture1.setDrawWidth(dotWidth);
+}
+
+void WavePairProgram::markerDown(int button, float x, surface::Canvas& picture1)
+{
+    if (button == 1 || button == 2) {
+        drawMarkerLine(picture1, x, picture1.ForeColor());
+        markerX_ = x;
+    }
+}
+
+void WavePairProgram::markerMove(int button, float x, surface::Canvas& picture1)
+{
+    if (button == 1 || button == 2) {
+        drawMarkerLine(picture1, markerX_, displayBackground);
+        drawMarkerLine(picture1, x, picture1.ForeColor());
+        markerX_ = x;
+    }
+}
+
+void WavePairProgram::markerUp(int button, float x, surface::Canvas& picture1)
+{
+    if (button == 1) {
+        drawMarkerLine(picture1, x, displayBackground);
+    }
+}
+
+void WavePairProgram::handDown(int button, float y)
+{
+    if (button == 1) {
+        model_.y[0] = y;
+    }
+}
+
+void WavePairProgram::handMove(int button, float y)
+{
+    if (button == 1 && std::abs(y) < handFieldLimit) {
+        model_.y[0] = y;
+    }
+}
+
+} // namespace wavepair

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "WavePairModel.hpp"
+
+#include "surface/Canvas.hpp"
+
+namespace wavepair {
+
+// What the window shows of the program beyond the pictures: lamps, the
+// reflector bar, the longitudinal field and the "Halt" button's caption.
+struct WavePairView {
+    bool halted = false;
+    bool excitationOn = false;
+    bool reflectorOn = false;
+    bool transverseOn = true;
+    bool longitudinalOn = false;
+};
+
+// The three drawing surfaces: the display and the two small fields on it.
+struct WavePairCanvases {
+    surface::Canvas& picture1;
+    surface::Canvas& picture2;
+    surface::Canvas& picture3;
+};
+
+// PAARLAB without its window: the chain, the marker line, one pass of the
+// run and one method per control. Everything is drawn through the canvases
+// it is given; the window, the soak and the benchmarks all drive the program
+// through these methods.
+class WavePairProgram {
+public:
+    // The scene at load: the pictograms and the dots' pen width.
+    void load(const WavePairCanvases& pictures);
+    // What a repaint of the window draws: the pictograms.
+    void paint(const WavePairCanvases& pictures) const;
+
+    // One pass: false, and nothing done, when it finds the run halted;
+    // otherwise advance and drawing.
+    bool pass(surface::Canvas& picture1);
+    bool running() const { return model_.halted == 0; }
+
+    // "Halt" / "Weiter", excitation on/off (on also resumes), reflector,
+    // the two rows and "Löschen"; the run goes on while running() is true.
+    void haltOrResume(surface::Canvas& picture1);
+    void switchExcitation(surface::Canvas& picture1);
+    void switchReflector();
+    void switchTransverse(surface::Canvas& picture1);
+    void switchLongitudinal(const WavePairCanvases& pictures);
+    void clear(surface::Canvas& picture1);
+    void setAmplitude(int value);
+    void setFrequency(int value);
+    void setSpeed(int value);
+
+    // The marker line on the display and the hand excitation in its field;
+    // button as the forms runtime numbers it (1 left, 2 right, 4 middle; in
+    // a move the sum of the buttons held).
+    void markerDown(int button, float x, surface::Canvas& picture1);
+    void markerMove(int button, float x, surface::Canvas& picture1);
+    void markerUp(int button, float x, surface::Canvas& picture1);
+    void handDown(int button, float y);
+    void handMove(int button, float y);
+
+    float markerX() const { return markerX_; }
+    WavePairModel& model() { return model_; }
+    const WavePairModel& model() const { return model_; }
+    WavePairView view() const;
+
+private:
+    void RunWaves(surface::Canvas& picture1);
+    void drawMarkerLine(surface::Canvas& picture1, float x, surface::Rgb colour) const;
+
+    WavePairModel model_;
+    float markerX_ = 0;
+};
+
+} // namespace wavepair
