@@ -1,6 +1,7 @@
 #include "Form1.hpp"
 
 #include "ChainDisplay.hpp"
+#include "Form1Keys.hpp"
 #include "Form2.hpp"
 
 #include "surface/ClassicControls.hpp"
@@ -68,6 +69,7 @@ Form1::Form1(QSizeF screenTwips)
     surface::setBackColor(this, white);
     createControls();
     connectHandlers();
+    installKeys(*this);
 }
 
 Form1::~Form1() = default;
@@ -243,6 +245,19 @@ bool Form1::chainPass()
     if (model_.halted == 1) {
         return false;
     }
+    advanceAndDraw();
+    return true;
+}
+
+void Form1::singleStep()
+{
+    if (model_.halted == 1) {
+        advanceAndDraw();
+    }
+}
+
+void Form1::advanceAndDraw()
+{
     model_.advance();
     drawChain(model_, *Picture1);
     model_.t = model_.t + model_.dt;
@@ -252,7 +267,6 @@ bool Form1::chainPass()
         Text4->setText(QStringLiteral("  ") + surface::decimalText(shown));
     }
     Picture1->setDrawWidth(dotWidth);
-    return true;
 }
 
 void Form1::closeEvent(QCloseEvent* event)

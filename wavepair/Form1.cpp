@@ -1,5 +1,6 @@
 #include "Form1.hpp"
 
+#include "Form1Keys.hpp"
 #include "WavePairDisplay.hpp"
 
 #include "surface/ClassicControls.hpp"
@@ -114,6 +115,7 @@ Form1::Form1(QSizeF screenTwips)
     surface::setBackColor(this, grey);
     createControls();
     connectHandlers();
+    installKeys(*this);
 }
 
 Form1::~Form1() = default;
@@ -244,11 +246,23 @@ bool Form1::wavesPass()
     if (model_.halted == 1) {
         return false;
     }
+    advanceAndDraw();
+    return true;
+}
+
+void Form1::singleStep()
+{
+    if (model_.halted == 1) {
+        advanceAndDraw();
+    }
+}
+
+void Form1::advanceAndDraw()
+{
     model_.advance();
     drawWaves(model_, *Picture1);
     surface::setBackColor(Label3, reflectorBarColour);
     Picture1->setDrawWidth(dotWidth);
-    return true;
 }
 
 void Form1::closeEvent(QCloseEvent* event)

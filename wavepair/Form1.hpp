@@ -40,6 +40,10 @@ public:
     bool isRunning() const { return driver_.isRunning(); }
     long long passesRun() const { return driver_.passesRun(); }
 
+    // While halted: runs and draws one pass, as the run driver would; the
+    // run stays halted. Does nothing while running.
+    void singleStep();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -50,6 +54,7 @@ private:
 
     void RunWaves();
     bool wavesPass();
+    void advanceAndDraw();
     void Form_Paint();
 
     void Command1_Click();
