@@ -6,3 +6,6 @@ target_link_libraries(chain_form_test PRIVATE chain_ui)
 
 add_qt_test(keyboard_test keyboard_test.cpp)
 target_link_libraries(keyboard_test PRIVATE chain_ui wavepair_ui)
+
+add_qt_test(accessibility_test accessibility_test.cpp)
+target_link_libraries(accessibility_test PRIVATE chain_ui wavepair_ui)

@@ -177,8 +177,8 @@ private slots:
     {
         tabOrder<chain::Form1>({"Picture1", "HScroll1", "HScroll2", "Command7", "Command5", "Command11", "Command1",
             "Command2", "HScroll3", "Command8", "Command9", "Command3", "Command4", "command6", "Option1"});
-        tabOrder<wavepair::Form1>({"Picture1", "Picture3", "HScroll1", "HScroll2", "Command7", "Command5",
-            "Command11", "HScroll3", "Command9", "Command2", "Command3", "Command1", "Command4"});
+        tabOrder<wavepair::Form1>({"Picture1", "Picture3", "HScroll1", "HScroll2", "Command7", "Command5", "Command11",
+            "HScroll3", "Command9", "Command2", "Command3", "Command1", "Command4"});
     }
 
     void functionKeysPressTheirButtonsExceptWhileTyping()

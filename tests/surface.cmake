@@ -7,3 +7,6 @@ target_link_libraries(run_driver_test PRIVATE surface)
 add_qt_test(high_dpi_test high_dpi_test.cpp)
 target_link_libraries(high_dpi_test PRIVATE surface)
 set_tests_properties(high_dpi_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+
+add_qt_test(export_test export_test.cpp)
+target_link_libraries(export_test PRIVATE chain_ui)
