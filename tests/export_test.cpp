@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,6 +58,30 @@ private slots:
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), picture->image().size());
         QVERIFY(samePixels(copied, picture->image()));
+    }
+
+    void ctrlSOffersANamedFileAndReportsAFailureInGerman()
+    {
+        chain::Form1 form(screen1024);
+        form.Form_Load();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        auto* dialog = form.findChild<QFileDialog*>();
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Bild speichern"));
+        const QString offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        QVERIFY2(offered.startsWith(QStringLiteral("KETTLAB ") + QDate::currentDate().toString(Qt::ISODate)),
+            qPrintable(offered));
+        QVERIFY(form.isRunning()); // the dialog does not stop the run
+
+        QTemporaryDir dir;
+        dialog->selectFile(dir.path()); // a folder, not a file
+        emit dialog->fileSelected(dir.path());
+        auto* message = form.findChild<QMessageBox*>();
+        QVERIFY(message != nullptr);
+        QVERIFY(message->text().startsWith(QStringLiteral("Das Bild konnte nicht unter")));
+        QVERIFY(message->isVisible());
     }
 
     void aSavedPictureReadsBackEqual()
