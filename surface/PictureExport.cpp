@@ -79,7 +79,8 @@ QString proposedPictureName(const QString& program, const QDateTime& time)
 
 void savePictureWithDialog(QWidget* window, const DrawingSurface& surface, const QString& program)
 {
-    const QImage picture = surface.image();
+    // The picture as it was at the key press; the run goes on meanwhile.
+    const QImage picture = surface.image().copy();
     auto* dialog = new QFileDialog(window, QStringLiteral("Bild speichern"),
         QDir(pictureFolder()).filePath(proposedPictureName(program, QDateTime::currentDateTime())),
         QStringLiteral("PNG-Bild (*.png)"));

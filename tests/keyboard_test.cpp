@@ -67,7 +67,10 @@ template <typename Form> void tabOrder(const QStringList& expected)
         visited << focus->objectName();
         // The focus is framed, whatever the control draws itself.
         const auto* frame = w.form->template findChild<QFocusFrame*>();
-        QVERIFY(frame != nullptr && frame->isVisible());
+        if (frame == nullptr) {
+            QFAIL("no focus frame");
+        }
+        QVERIFY(frame->isVisible());
         QVERIFY(frame->geometry().contains(focus->geometry()));
         QTest::keyClick(focus, Qt::Key_Tab);
     }
