@@ -33,6 +33,19 @@ bool ChainProgram::pass(surface::Canvas& picture1)
     if (model_.halted == 1) {
         return false;
     }
+    advanceAndDraw(picture1);
+    return true;
+}
+
+void ChainProgram::singleStep(surface::Canvas& picture1)
+{
+    if (model_.halted == 1) {
+        advanceAndDraw(picture1);
+    }
+}
+
+void ChainProgram::advanceAndDraw(surface::Canvas& picture1)
+{
     model_.advance();
     drawChain(model_, picture1);
     model_.t = model_.t + model_.dt;
@@ -41,7 +54,6 @@ bool ChainProgram::pass(surface::Canvas& picture1)
         view_.clock = std::floor(100.0 * model_.t + 0.05) / 100.0;
     }
     picture1.setDrawWidth(dotWidth);
-    return true;
 }
 
 void ChainProgram::showExcitationMode()

@@ -54,6 +54,9 @@ public:
     // otherwise advance, drawing and clock.
     bool pass(surface::Canvas& picture1);
     bool running() const { return model_.halted == 0; }
+    // While halted: one pass as the run would make it; the run stays halted.
+    // Does nothing while running.
+    void singleStep(surface::Canvas& picture1);
 
     // "Halt" / "Weiter"; the run goes on while running() is true.
     void haltOrResume(surface::Canvas& picture1);
@@ -85,6 +88,7 @@ public:
 
 private:
     void enterRun(surface::Canvas& picture1);
+    void advanceAndDraw(surface::Canvas& picture1);
     void showExcitationMode();
     void DrawTapeMarks(surface::Canvas& picture1, double start, int end) const;
 

@@ -1,5 +1,6 @@
 #include "Form1.hpp"
 
+#include "Form1Keys.hpp"
 #include "Form2.hpp"
 
 #include "surface/ClassicControls.hpp"
@@ -74,6 +75,7 @@ Form1::Form1(QSizeF screenTwips)
     surface::setBackColor(this, surface::white);
     createControls();
     connectHandlers();
+    installKeys(*this);
 }
 
 Form1::~Form1() = default;
@@ -239,6 +241,12 @@ void Form1::RunChain()
     if (program_.running()) {
         driver_.start();
     }
+}
+
+void Form1::singleStep()
+{
+    program_.singleStep(*Picture1);
+    showClock();
 }
 
 void Form1::showClock()

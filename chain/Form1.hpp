@@ -45,6 +45,10 @@ public:
     bool isRunning() const { return driver_.isRunning(); }
     Form2* infoWindow() const { return form2_.get(); }
 
+    // While halted: runs and draws one pass, as the run driver would; the
+    // run stays halted. Does nothing while running.
+    void singleStep();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

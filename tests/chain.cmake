@@ -5,3 +5,9 @@ target_link_libraries(chain_form_test PRIVATE chain_ui)
 
 add_model_test(program_test chain_program program_test.cpp)
 target_link_libraries(program_test PRIVATE wavepair_program)
+
+add_qt_test(keyboard_test keyboard_test.cpp)
+target_link_libraries(keyboard_test PRIVATE chain_ui wavepair_ui)
+
+add_qt_test(accessibility_test accessibility_test.cpp)
+target_link_libraries(accessibility_test PRIVATE chain_ui wavepair_ui)

@@ -13,3 +13,6 @@ target_link_libraries(zoom_test PRIVATE chain_ui wavepair_ui)
 
 add_qt_test(repaint_test repaint_test.cpp)
 target_link_libraries(repaint_test PRIVATE surface)
+
+add_qt_test(export_test export_test.cpp)
+target_link_libraries(export_test PRIVATE chain_ui)

@@ -1,5 +1,6 @@
 #include "Form1.hpp"
 
+#include "Form1Keys.hpp"
 #include "WavePairDisplay.hpp"
 
 #include "surface/ClassicControls.hpp"
@@ -67,6 +68,7 @@ Form1::Form1(QSizeF screenTwips)
     surface::setBackColor(this, grey);
     createControls();
     connectHandlers();
+    installKeys(*this);
 }
 
 Form1::~Form1() = default;
@@ -193,6 +195,11 @@ void Form1::RunWaves()
     if (program_.running()) {
         driver_.start();
     }
+}
+
+void Form1::singleStep()
+{
+    program_.singleStep(*Picture1);
 }
 
 void Form1::showView()

@@ -40,6 +40,10 @@ public:
     bool isRunning() const { return driver_.isRunning(); }
     long long passesRun() const { return driver_.passesRun(); }
 
+    // While halted: runs and draws one pass, as the run driver would; the
+    // run stays halted. Does nothing while running.
+    void singleStep();
+
 private:
     void createControls();
     void connectHandlers();

@@ -44,10 +44,22 @@ bool WavePairProgram::pass(surface::Canvas& picture1)
     if (model_.halted == 1) {
         return false;
     }
+    advanceAndDraw(picture1);
+    return true;
+}
+
+void WavePairProgram::singleStep(surface::Canvas& picture1)
+{
+    if (model_.halted == 1) {
+        advanceAndDraw(picture1);
+    }
+}
+
+void WavePairProgram::advanceAndDraw(surface::Canvas& picture1)
+{
     model_.advance();
     drawWaves(model_, picture1);
     picture1.setDrawWidth(dotWidth);
-    return true;
 }
 
 WavePairView WavePairProgram::view() const

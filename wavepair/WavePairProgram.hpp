@@ -38,6 +38,9 @@ public:
     // otherwise advance and drawing.
     bool pass(surface::Canvas& picture1);
     bool running() const { return model_.halted == 0; }
+    // While halted: one pass as the run would make it; the run stays halted.
+    // Does nothing while running.
+    void singleStep(surface::Canvas& picture1);
 
     // "Halt" / "Weiter", excitation on/off (on also resumes), reflector,
     // the two rows and "Löschen"; the run goes on while running() is true.
@@ -67,6 +70,7 @@ public:
 
 private:
     void RunWaves(surface::Canvas& picture1);
+    void advanceAndDraw(surface::Canvas& picture1);
     void drawMarkerLine(surface::Canvas& picture1, float x, surface::Rgb colour) const;
 
     WavePairModel model_;

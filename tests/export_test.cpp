@@ -1,0 +1,134 @@
+#include "chain/Form1.hpp"
+
+#include "surface/DrawingSurface.hpp"
+#include "surface/PictureExport.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A 1024 x 768 screen at 96 dpi.
+const QSizeF screen1024(15360, 11520);
+
+// A surface with something on it besides the background.
+struct Drawn {
+    surface::DrawingSurface picture;
+    Drawn()
+    {
+        picture.resize(200, 100);
+        picture.setBackColor(surface::RGB(255, 255, 224));
+        picture.setScale({0, -3, 100, 6});
+        picture.setDrawWidth(4);
+        for (int x = 0; x < 100; x += 7) {
+            picture.PSet(static_cast<float>(x), static_cast<float>(x % 5 - 2), surface::RGB(0, 0, 0));
+        }
+    }
+};
+
+bool samePixels(const QImage& a, const QImage& b)
+{
+    return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class ExportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ctrlCCopiesTheSurfaceAtItsResolution()
+    {
+        chain::Form1 form(screen1024);
+        form.Form_Load();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTRY_VERIFY(form.model().t > 1); // dots off the rest line
+        form.findChild<QWidget*>(QStringLiteral("Command11"))->setFocus();
+        QTest::keyClick(&form, Qt::Key_F5);
+        QTRY_VERIFY(!form.isRunning());
+        QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+        const auto* picture = form.findChild<surface::DrawingSurface*>(QStringLiteral("Picture1"));
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), picture->image().size());
+        QVERIFY(samePixels(copied, picture->image()));
+    }
+
+    void ctrlSOffersANamedFileAndReportsAFailureInGerman()
+    {
+        chain::Form1 form(screen1024);
+        form.Form_Load();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        auto* dialog = form.findChild<QFileDialog*>();
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Bild speichern"));
+        const QString offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        QVERIFY2(offered.startsWith(QStringLiteral("KETTLAB ") + QDate::currentDate().toString(Qt::ISODate)),
+            qPrintable(offered));
+        QVERIFY(form.isRunning()); // the dialog does not stop the run
+
+        QTemporaryDir dir;
+        dialog->selectFile(dir.path()); // a folder, not a file
+        emit dialog->fileSelected(dir.path());
+        auto* message = form.findChild<QMessageBox*>();
+        QVERIFY(message != nullptr);
+        QVERIFY(message->text().startsWith(QStringLiteral("Das Bild konnte nicht unter")));
+        QVERIFY(message->isVisible());
+    }
+
+    void aSavedPictureReadsBackEqual()
+    {
+        Drawn d;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(
+            surface::proposedPictureName(QStringLiteral("PAARLAB"), QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53))));
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("PAARLAB 2026-03-14 09-26-53.png"));
+        QCOMPARE(surface::savePicture(d.picture.image(), path), QString());
+        QVERIFY(samePixels(QImage(path, "png"), d.picture.image()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+    }
+
+    void aFailedSaveSaysWhyAndLeavesNoFile_data()
+    {
+        QTest::addColumn<QString>("where");
+        // Tests run as root, whom folder permissions do not stop; these
+        // places refuse a new file to everyone.
+        QTest::newRow("parent is a file") << QStringLiteral("file/bild.png");
+        QTest::newRow("path is a folder") << QStringLiteral("folder");
+        QTest::newRow("read-only /proc") << QStringLiteral("/proc/wellenlabor-bild.png");
+    }
+    void aFailedSaveSaysWhyAndLeavesNoFile()
+    {
+        QFETCH(QString, where);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        const QString path = QDir(dir.path()).filePath(where);
+        Drawn d;
+        const QImage before = d.picture.image().copy();
+
+        const QString error = surface::savePicture(d.picture.image(), path);
+        QVERIFY(error.startsWith(QStringLiteral("Das Bild konnte nicht unter")));
+        QVERIFY2(error.contains(QStringLiteral(" gespeichert werden. ")), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            (QStringList{QStringLiteral("file"), QStringLiteral("folder")}));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("folder"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList());
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/proc/wellenlabor-bild.png")));
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("file"))).size(), 0);
+        QCOMPARE(d.picture.image(), before);
+    }
+};
+
+QTEST_MAIN(ExportTest)
+#include "export_test.moc"

@@ -1,0 +1,213 @@
+#include "chain/Form1.hpp"
+#include "wavepair/Form1.hpp"
+
+#include "surface/DrawingSurface.hpp"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusFrame>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A 1024 x 768 screen at 96 dpi.
+const QSizeF screen1024(15360, 11520);
+
+// A main window loaded as the program starts it, and active, so that its keys
+// reach it.
+template <typename Form> struct Active {
+    std::unique_ptr<Form> form = std::make_unique<Form>(screen1024);
+
+    Active()
+    {
+        form->Form_Load();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get())) {
+            qFatal("window not active");
+        }
+    }
+    template <typename T = QWidget> T* get(const char* name) const
+    {
+        auto* control = form->template findChild<T*>(QString::fromLatin1(name));
+        if (control == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return control;
+    }
+    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : form.get(),
+            static_cast<Qt::Key>(k), modifiers);
+    }
+    bool halt() const
+    {
+        if (form->model().halted == 0) {
+            key(Qt::Key_F5);
+        }
+        return QTest::qWaitFor(
+            [this] {
+                return !form->isRunning();
+            },
+            2000);
+    }
+};
+
+template <typename Form> void tabOrder(const QStringList& expected)
+{
+    Active<Form> w;
+    w.template get<>(expected.first().toLatin1().constData())->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (qsizetype k = 0; k < expected.size(); ++k) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        visited << focus->objectName();
+        // The focus is framed, whatever the control draws itself.
+        const auto* frame = w.form->template findChild<QFocusFrame*>();
+        if (frame == nullptr) {
+            QFAIL("no focus frame");
+        }
+        QVERIFY(frame->isVisible());
+        QVERIFY(frame->geometry().contains(focus->geometry()));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
+    QCOMPARE(QApplication::focusWidget()->objectName(), expected.first()); // round the window
+}
+
+template <typename Form> void windowKeys()
+{
+    Active<Form> w;
+    auto& m = w.form->model();
+    auto* halt = w.template get<QAbstractButton>("Command11");
+
+    w.key(Qt::Key_F5);
+    QCOMPARE(m.halted, 1);
+    QCOMPARE(halt->text(), QStringLiteral("Weiter"));
+    QTRY_VERIFY(!w.form->isRunning());
+    m.y[10] = 1;
+    w.key(Qt::Key_F8);
+    QCOMPARE(m.y[10], 0.0);
+    w.key(Qt::Key_F7);
+    QCOMPARE(m.harmonic, 1);
+    w.key(Qt::Key_F7);
+    QCOMPARE(m.harmonic, 0);
+    if (m.halted == 1) { // PAARLAB's excitation resumes; KETTLAB's does not
+        w.key(Qt::Key_F5);
+    }
+    QCOMPARE(m.halted, 0);
+    QCOMPARE(halt->text(), QStringLiteral("Halt"));
+    QVERIFY(w.form->isRunning());
+
+    // Typing into a text field: none of the keys fires.
+    auto* typing = new QLineEdit(w.form.get());
+    typing->show();
+    typing->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), typing);
+    for (const int k : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8}) {
+        QTest::keyClick(typing, static_cast<Qt::Key>(k));
+    }
+    QCOMPARE(m.halted, 0);
+    QCOMPARE(m.harmonic, 0);
+    delete typing;
+}
+
+// Up and Down step the left end by a tenth as a left drag to that height
+// would set it; Home puts it back to 0. limit: the last height a drag reaches.
+template <typename Form> void handKeys(const char* surfaceName, double limit)
+{
+    Active<Form> w;
+    QVERIFY(w.halt());
+    auto& m = w.form->model();
+    auto* surface = w.template get<surface::DrawingSurface>(surfaceName);
+    surface->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), surface);
+    const auto dragTo = [](double y) {
+        return static_cast<double>(static_cast<float>(y));
+    };
+
+    for (int k = 0; k < 3; ++k) {
+        w.key(Qt::Key_Up);
+    }
+    QCOMPARE(m.y[0], dragTo(-0.3));
+    w.key(Qt::Key_Down);
+    QCOMPARE(m.y[0], dragTo(-0.2));
+    w.key(Qt::Key_Home);
+    QCOMPARE(m.y[0], 0.0);
+    for (int k = 0; k < 50; ++k) {
+        w.key(Qt::Key_Down);
+    }
+    QCOMPARE(m.y[0], dragTo(limit));
+    QCOMPARE(m.halted, 1); // keys drive the end, nothing else
+}
+
+// While halted one pass runs and is drawn; while running the key does nothing.
+template <typename Form> void singleStep()
+{
+    Active<Form> w;
+    auto& m = w.form->model();
+    m.y[0] = 1.5; // so that a pass changes the chain
+    const auto before = m;
+    w.key(Qt::Key_F6);
+    QCOMPARE(m.v, before.v);
+
+    QVERIFY(w.halt());
+    auto expected = m;
+    expected.advance();
+    const QImage picture = w.template get<surface::DrawingSurface>("Picture1")->image().copy();
+    w.key(Qt::Key_F6);
+    QCOMPARE(m.y, expected.y);
+    QCOMPARE(m.v, expected.v);
+    QCOMPARE(m.yDrawn[0], 1.5); // drawn where it now is
+    QVERIFY(w.template get<surface::DrawingSurface>("Picture1")->image() != picture);
+    QCOMPARE(m.halted, 1);
+    QTest::qWait(50);
+    QCOMPARE(m.y, expected.y); // and stays halted
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+
+    void tabVisitsEveryControlPanelByPanel()
+    {
+        tabOrder<chain::Form1>({"Picture1", "HScroll1", "HScroll2", "Command7", "Command5", "Command11", "Command1",
+            "Command2", "HScroll3", "Command8", "Command9", "Command3", "Command4", "command6", "Option1"});
+        tabOrder<wavepair::Form1>({"Picture1", "Picture3", "HScroll1", "HScroll2", "Command7", "Command5", "Command11",
+            "HScroll3", "Command9", "Command2", "Command3", "Command1", "Command4"});
+    }
+
+    void functionKeysPressTheirButtonsExceptWhileTyping()
+    {
+        windowKeys<chain::Form1>();
+        windowKeys<wavepair::Form1>();
+    }
+
+    void arrowKeysDriveTheLeftEndAsADragWould()
+    {
+        handKeys<chain::Form1>("Picture1", 3.0);
+        handKeys<wavepair::Form1>("Picture3", 1.9);
+    }
+
+    void singleStepRunsOnePassOnlyWhileHalted()
+    {
+        singleStep<chain::Form1>();
+        singleStep<wavepair::Form1>();
+        // KETTLAB's clock advances by dt.
+        Active<chain::Form1> w;
+        QVERIFY(w.halt());
+        const double t = w.form->model().t;
+        w.key(Qt::Key_F6);
+        QCOMPARE(w.form->model().t, t + w.form->model().dt);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"
