@@ -142,7 +142,7 @@ void Form1::createControls()
     Label10 = named(surface::makeLabel(Frame3D4, QStringLiteral("Off"), {1440, 360, 375, 255}, font, grey), "Label10");
 
     Text4 = named(surface::makeTextBox(Frame3D5, QStringLiteral("    0"), {120, 360, 1095, 375}, font), "Text4");
-    HScroll3 = named(surface::makeScrollBar(Frame3D5, {1440, 360, 1575, 375}, {1, 10, 1, 1, 5}), "HScroll3");
+    HScroll3 = named(surface::makeScrollBar(Frame3D5, {1440, 360, 1575, 375}, {1, 10, 1, 1, 10}), "HScroll3");
     Command8 = named(surface::makeButton(Frame3D5, QStringLiteral("Start"), {120, 840, 1095, 375}, bold), "Command8");
     Label11
         = named(surface::makeLabel(Frame3D5, QStringLiteral("langsam - schnell"), {1320, 960, 1815, 255}, bold, grey),
@@ -245,6 +245,7 @@ bool Form1::chainPass()
     }
     model_.advance();
     drawChain(model_, *Picture1);
+    drawn_ = drawnBy(model_);
     model_.t = model_.t + model_.dt;
     if (model_.clockOn == 1) {
         // The 0.05 keeps a sum of steps a hair below a hundredth from showing one hundredth too little.
@@ -316,7 +317,7 @@ void Form1::Command9_Click()
     if (on) {
         drawMarker(*Picture1, Marker::damping);
     } else {
-        eraseMarker(*Picture1, Marker::damping);
+        eraseMarkerOverChain(model_, drawn_, *Picture1, Marker::damping);
     }
     Label5->setText(on ? QStringLiteral("Dämpfung on") : QStringLiteral("Dämpfung off"));
     setIndicator(Label9, on);
@@ -330,6 +331,7 @@ void Form1::Command1_Click()
 void Form1::Command2_Click()
 {
     Picture1->Cls();
+    drawn_ = {};
     model_.clearDisplacements();
     RedrawMarkers(model_, *Picture1);
 }
@@ -337,6 +339,7 @@ void Form1::Command2_Click()
 void Form1::Command5_Click()
 {
     Picture1->Cls();
+    drawn_ = {};
     model_.clearAll();
     RedrawMarkers(model_, *Picture1);
 }
@@ -365,6 +368,7 @@ void Form1::Command3_Click()
         drawMarker(*Picture1, Marker::refraction);
     } else {
         Picture1->Cls();
+        drawn_ = {};
         Picture1->setDrawWidth(dotWidth);
         RedrawMarkers(model_, *Picture1);
     }
@@ -380,7 +384,7 @@ void Form1::Command4_Click()
     if (on) {
         drawMarker(*Picture1, Marker::obstacle);
     } else {
-        eraseMarker(*Picture1, Marker::obstacle);
+        eraseMarkerOverChain(model_, drawn_, *Picture1, Marker::obstacle);
     }
     setIndicator(Label12, on);
 }
@@ -429,12 +433,11 @@ void Form1::Picture1_MouseDown(int /*button*/, int /*shift*/, float x, float y)
 
 void Form1::Picture1_MouseMove(int button, int /*shift*/, float x, float y)
 {
-    if (button == 1) {
-        model_.y[0] = y;
-        return;
-    }
     if (button != 2) {
         Text1->hide();
+        if (button == 1) {
+            model_.y[0] = y;
+        }
         return;
     }
     Picture1->placeChild(Text1, x, model_.downY - 0.5);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChainDisplay.hpp"
 #include "ChainModel.hpp"
 
 #include "surface/RunDriver.hpp"
@@ -78,6 +79,7 @@ private:
 
     QSizeF screenTwips_;
     ChainModel model_;
+    ChainDrawn drawn_;
     surface::RunDriver driver_;
     std::unique_ptr<Form2> form2_;
 

@@ -32,10 +32,6 @@ constexpr Rgb reflectorButton = RGB(255, 128, 128);
 
 constexpr double windowFraction = 0.99;
 
-// The marker line runs past both edges of the display (y -3 to 3).
-constexpr float markerTop = 5.0F;
-constexpr float markerBottom = -5.0F;
-
 // Move and release in the hand-excitation field count only inside its height.
 constexpr float handFieldLimit = 2.0F;
 
@@ -246,6 +242,7 @@ bool Form1::wavesPass()
     }
     model_.advance();
     drawWaves(model_, *Picture1);
+    drawn_ = rowsDrawnBy(model_);
     surface::setBackColor(Label3, reflectorBarColour);
     Picture1->setDrawWidth(dotWidth);
     return true;
@@ -304,6 +301,7 @@ void Form1::Command2_Click()
     model_.showTransverse = flipped(model_.showTransverse);
     Label9->setVisible(model_.showTransverse == 1);
     Picture1->Cls();
+    drawn_ = {};
 }
 
 void Form1::Command3_Click()
@@ -318,11 +316,13 @@ void Form1::Command3_Click()
         Picture2->hide();
     }
     Picture1->Cls();
+    drawn_ = {};
 }
 
 void Form1::Command5_Click()
 {
     Picture1->Cls();
+    drawn_ = {};
     model_.clear();
     RunWaves();
 }
@@ -344,7 +344,7 @@ void Form1::HScroll3_Change()
 
 void Form1::drawMarkerLine(float x, Rgb colour)
 {
-    Picture1->setDrawWidth(1);
+    Picture1->setDrawWidth(markerLineWidth);
     Picture1->Line(x, markerTop, x, markerBottom, colour);
     Picture1->setDrawWidth(dotWidth);
 }
@@ -360,7 +360,7 @@ void Form1::Picture1_MouseDown(int button, int /*shift*/, float x, float /*y*/)
 void Form1::Picture1_MouseMove(int button, int /*shift*/, float x, float /*y*/)
 {
     if (button == 1 || button == 2) {
-        drawMarkerLine(markerX_, displayBackground);
+        eraseMarkerLine(model_, drawn_, *Picture1, markerX_);
         drawMarkerLine(x, Picture1->ForeColor());
         markerX_ = x;
     }
@@ -369,7 +369,10 @@ void Form1::Picture1_MouseMove(int button, int /*shift*/, float x, float /*y*/)
 void Form1::Picture1_MouseUp(int button, int /*shift*/, float x, float /*y*/)
 {
     if (button == 1) {
-        drawMarkerLine(x, displayBackground);
+        // Where no move reported the release point, the line still stands
+        // where it was last drawn.
+        eraseMarkerLine(model_, drawn_, *Picture1, x);
+        eraseMarkerLine(model_, drawn_, *Picture1, markerX_);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WavePairDisplay.hpp"
 #include "WavePairModel.hpp"
 
 #include "surface/Rgb.hpp"
@@ -73,6 +74,7 @@ private:
     QSizeF screenTwips_;
     WavePairModel model_;
     float markerX_ = 0;
+    RowsDrawn drawn_;
     surface::RunDriver driver_;
 
     surface::DrawingSurface* Picture1 = nullptr;
