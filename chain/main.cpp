@@ -1,14 +1,10 @@
 #include "Form1.hpp"
 
-#include <QApplication>
-#include <QStyleFactory>
+#include "surface/Startup.hpp"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("kettlab"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.wellenlabor.kettlab"));
+    const surface::Startup startup(argc, argv, "kettlab", "org.wellenlabor.kettlab");
     chain::Form1 form;
     form.Form_Load();
     return QApplication::exec();

@@ -3,3 +3,6 @@ target_link_libraries(chain_model_test PRIVATE chain_model)
 
 add_qt_test(chain_form_test chain_form_test.cpp)
 target_link_libraries(chain_form_test PRIVATE chain_ui)
+
+add_qt_test(chain_details_test chain_details_test.cpp)
+target_link_libraries(chain_details_test PRIVATE chain_ui)

@@ -7,3 +7,9 @@ target_link_libraries(run_driver_test PRIVATE surface)
 add_qt_test(high_dpi_test high_dpi_test.cpp)
 target_link_libraries(high_dpi_test PRIVATE surface)
 set_tests_properties(high_dpi_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+
+add_qt_test(startup_test startup_test.cpp)
+target_link_libraries(startup_test PRIVATE surface)
+target_compile_definitions(startup_test PRIVATE
+  KETTLAB_PATH="$<TARGET_FILE:kettlab>" PAARLAB_PATH="$<TARGET_FILE:paarlab>")
+add_dependencies(startup_test kettlab paarlab)

@@ -1,14 +1,10 @@
 #include "Form1.hpp"
 
-#include <QApplication>
-#include <QStyleFactory>
+#include "surface/Startup.hpp"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("paarlab"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.wellenlabor.paarlab"));
+    const surface::Startup startup(argc, argv, "paarlab", "org.wellenlabor.paarlab");
     wavepair::Form1 form;
     form.Form_Load();
     return QApplication::exec();
