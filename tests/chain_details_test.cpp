@@ -1,11 +1,17 @@
 #include "chain/Form1.hpp"
+#include "chain/Form2.hpp"
+#include "chain/Form3.hpp"
 
 #include "ResidentMemory.hpp"
+#include "surface/ClassicControls.hpp"
 #include "surface/DrawingSurface.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QTest>
@@ -174,6 +180,28 @@ private slots:
             speed->triggerAction(action);
             QVERIFY(f.form.model().dt >= atStart);
         }
+    }
+
+    void infoWindowsAreWhiteInsideTheScreenAndNameWhatTheWindowShows()
+    {
+        LoadedForm f;
+        click(f.form, "command6");
+        chain::Form2* form2 = f.form.infoWindow();
+        QTest::mouseClick(control<QAbstractButton>(*form2, "Command1"), Qt::LeftButton);
+        const QRect area = f.form.screen()->availableGeometry();
+        for (QWidget* info : {static_cast<QWidget*>(form2), static_cast<QWidget*>(form2->infoWindow())}) {
+            QVERIFY(QTest::qWaitForWindowExposed(info));
+            QCOMPARE(surface::backColor(info), RGB(255, 255, 255));
+            QVERIFY2(area.contains(info->frameGeometry()), qPrintable(info->objectName()));
+        }
+        // Sent off the bottom right corner, it comes back just inside it.
+        form2->move(area.bottomRight() - QPoint(100, 50));
+        QCOMPARE(form2->frameGeometry().bottomRight(), area.bottomRight());
+
+        const QString excitation = control<QLabel>(*form2, "Label7")->text();
+        QVERIFY(excitation.contains(control<QGroupBox>(f.form, "Frame3D1")->title()));
+        QVERIFY(excitation.contains(control<QAbstractButton>(f.form, "Command7")->text()));
+        QCOMPARE(control<QLabel>(*form2, "Label9")->text().count(QStringLiteral("zeigt")), 0);
     }
 
     void togglesKeepMemoryFlat_data()
