@@ -158,10 +158,10 @@ void setBackColor(QWidget* control, Rgb colour)
 
 Rgb backColor(const QWidget* control)
 {
+    const QColor c = control->palette().color(control->backgroundRole());
     if (const auto* button = dynamic_cast<const CommandButton*>(control); button != nullptr && button->back()) {
         return *button->back();
     }
-    const QColor c = control->palette().color(control->backgroundRole());
     return RGB(c.red(), c.green(), c.blue());
 }
 

@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(shownAt(box, {slow->x() + 2, (bar->geometry().bottom() + slow->y()) / 2}), RGB(192, 192, 192));
         // The frame's bottom line is not broken by the label reaching it.
         const QImage shot = box->grab().toImage();
-        const int x = (slow->x() + slow->width() / 2) * box->devicePixelRatio();
+        const int x = qRound(slow->geometry().center().x() * box->devicePixelRatio());
         bool frameLine = false;
         for (int y = shot.height() - 4; y < shot.height(); ++y) {
             frameLine = frameLine || shot.pixelColor(x, y).lightness() < 160;
