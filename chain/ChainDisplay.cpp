@@ -1,5 +1,7 @@
 #include "ChainDisplay.hpp"
 
+#include <cmath>
+
 namespace chain {
 
 namespace {
@@ -23,6 +25,9 @@ MarkerLook lookOf(Marker marker)
     }
     return {};
 }
+
+// Dots from point 47 on are wide in refraction mode.
+constexpr int lastNarrow = 46;
 
 constexpr float surfaceTop = -3.0F;
 constexpr float surfaceBottom = 3.0F;
@@ -49,6 +54,30 @@ void eraseMarker(surface::Canvas& canvas, Marker marker)
     canvas.setDrawWidth(dotWidth);
 }
 
+ChainDrawn drawnBy(const ChainModel& model)
+{
+    return {true, model.refraction == 1};
+}
+
+void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, surface::Canvas& canvas, Marker marker)
+{
+    eraseMarker(canvas, marker);
+    if (!drawn.shown) {
+        return;
+    }
+    // A marker line is at most as wide as a dot and dots stand one unit
+    // apart, so only the dots within one unit of the line can be touched.
+    const float x = lookOf(marker).x;
+    for (int i = 0; i <= ChainModel::lastMass; ++i) {
+        const auto dotX = static_cast<float>(i + 1);
+        if (std::abs(dotX - x) <= 1.0F) {
+            canvas.setDrawWidth(drawn.wide && i > lastNarrow ? heavyDotWidth : dotWidth);
+            canvas.PSet(dotX, static_cast<float>(model.yDrawn[i]), dotColour);
+        }
+    }
+    canvas.setDrawWidth(dotWidth);
+}
+
 void RedrawMarkers(const ChainModel& model, surface::Canvas& canvas)
 {
     if (model.damping == 2) {
@@ -64,10 +93,9 @@ void RedrawMarkers(const ChainModel& model, surface::Canvas& canvas)
 
 void drawChain(ChainModel& model, surface::Canvas& canvas)
 {
-    constexpr int lastWideAfter = 46; // dots from point 47 on are wide in refraction mode
     const int last = ChainModel::lastMass;
     for (int i = 0; i < last; ++i) {
-        if (model.refraction == 1 && i > lastWideAfter) {
+        if (model.refraction == 1 && i > lastNarrow) {
             canvas.setDrawWidth(heavyDotWidth);
         }
         const auto x = static_cast<float>(i + 1);

@@ -25,6 +25,21 @@ void eraseMarker(surface::Canvas& canvas, Marker marker);
 // Draws the markers of the settings that are on, after the surface was cleared.
 void RedrawMarkers(const ChainModel& model, surface::Canvas& canvas);
 
+// How the passes left the chain on the surface: whether it is there at all
+// (clearing the surface takes it away) and whether its right half was drawn
+// with the wide pen.
+struct ChainDrawn {
+    bool shown = false;
+    bool wide = false;
+};
+ChainDrawn drawnBy(const ChainModel& model);
+
+// Paints the marker over in the background colour outside a pass and draws
+// again, where they were last drawn, the dots its line ran through, so a
+// halted chain stays whole. While running the next pass would redraw them
+// just the same.
+void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, surface::Canvas& canvas, Marker marker);
+
 // The drawing step of a pass: every point is erased where it was last drawn
 // and drawn where it is now, point by point, and yDrawn records where.
 void drawChain(ChainModel& model, surface::Canvas& canvas);

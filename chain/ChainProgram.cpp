@@ -48,12 +48,19 @@ void ChainProgram::advanceAndDraw(surface::Canvas& picture1)
 {
     model_.advance();
     drawChain(model_, picture1);
+    drawn_ = drawnBy(model_);
     model_.t = model_.t + model_.dt;
     if (model_.clockOn == 1) {
         // The 0.05 keeps a sum of steps a hair below a hundredth from showing one hundredth too little.
         view_.clock = std::floor(100.0 * model_.t + 0.05) / 100.0;
     }
     picture1.setDrawWidth(dotWidth);
+}
+
+void ChainProgram::clearPicture(surface::Canvas& picture1)
+{
+    picture1.Cls();
+    drawn_ = {};
 }
 
 void ChainProgram::showExcitationMode()
@@ -91,7 +98,7 @@ void ChainProgram::switchDamping(surface::Canvas& picture1)
     if (view_.dampingOn) {
         drawMarker(picture1, Marker::damping);
     } else {
-        eraseMarker(picture1, Marker::damping);
+        eraseMarkerOverChain(model_, drawn_, picture1, Marker::damping);
     }
 }
 
@@ -102,7 +109,7 @@ void ChainProgram::switchRefraction(surface::Canvas& picture1)
     if (view_.refractionOn) {
         drawMarker(picture1, Marker::refraction);
     } else {
-        picture1.Cls();
+        clearPicture(picture1);
         picture1.setDrawWidth(dotWidth);
         RedrawMarkers(model_, picture1);
     }
@@ -115,7 +122,7 @@ void ChainProgram::switchObstacle(surface::Canvas& picture1)
     if (view_.obstacleOn) {
         drawMarker(picture1, Marker::obstacle);
     } else {
-        eraseMarker(picture1, Marker::obstacle);
+        eraseMarkerOverChain(model_, drawn_, picture1, Marker::obstacle);
     }
 }
 
@@ -137,14 +144,14 @@ void ChainProgram::clearVelocities()
 
 void ChainProgram::clearDisplacements(surface::Canvas& picture1)
 {
-    picture1.Cls();
+    clearPicture(picture1);
     model_.clearDisplacements();
     RedrawMarkers(model_, picture1);
 }
 
 void ChainProgram::clear(surface::Canvas& picture1)
 {
-    picture1.Cls();
+    clearPicture(picture1);
     model_.clearAll();
     RedrawMarkers(model_, picture1);
 }
@@ -188,12 +195,11 @@ void ChainProgram::mouseDown(float x, float y)
 
 void ChainProgram::mouseMove(int button, float x, float y, surface::Canvas& picture1)
 {
-    if (button == 1) {
-        model_.y[0] = y;
-        return;
-    }
     if (button != 2) {
         view_.tape.shown = false;
+        if (button == 1) {
+            model_.y[0] = y;
+        }
         return;
     }
     const double tenths = std::floor(10.0 * static_cast<double>(x - model_.downX));

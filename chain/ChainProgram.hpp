@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChainDisplay.hpp"
 #include "ChainModel.hpp"
 
 #include "surface/Canvas.hpp"
@@ -89,10 +90,13 @@ public:
 private:
     void enterRun(surface::Canvas& picture1);
     void advanceAndDraw(surface::Canvas& picture1);
+    // Clears the picture and forgets the dots drawn on it.
+    void clearPicture(surface::Canvas& picture1);
     void showExcitationMode();
     void DrawTapeMarks(surface::Canvas& picture1, double start, int end) const;
 
     ChainModel model_;
+    ChainDrawn drawn_;
     ChainView view_;
 };
 

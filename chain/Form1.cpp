@@ -150,7 +150,7 @@ void Form1::createControls()
     Label10 = named(surface::makeLabel(Frame3D4, QStringLiteral("Off"), {1440, 360, 375, 255}, font, grey), "Label10");
 
     Text4 = named(surface::makeTextBox(Frame3D5, QStringLiteral("    0"), {120, 360, 1095, 375}, font), "Text4");
-    HScroll3 = named(surface::makeScrollBar(Frame3D5, {1440, 360, 1575, 375}, {1, 10, 1, 1, 5}), "HScroll3");
+    HScroll3 = named(surface::makeScrollBar(Frame3D5, {1440, 360, 1575, 375}, {1, 10, 1, 1, 10}), "HScroll3");
     Command8 = named(surface::makeButton(Frame3D5, QStringLiteral("Start"), {120, 840, 1095, 375}, bold), "Command8");
     Label11
         = named(surface::makeLabel(Frame3D5, QStringLiteral("langsam - schnell"), {1320, 960, 1815, 255}, bold, grey),
@@ -397,9 +397,7 @@ void Form1::Picture1_MouseDown(int /*button*/, int /*shift*/, float x, float y)
 void Form1::Picture1_MouseMove(int button, int /*shift*/, float x, float y)
 {
     program_.mouseMove(button, x, y, *Picture1);
-    if (button != 1) {
-        showView();
-    }
+    showView();
 }
 
 } // namespace chain

@@ -32,8 +32,8 @@ const InfoLabel labels[] = {
     {"Label7", {120, 4920, 4335, 1215},
         QStringLiteral(
             "Automatische Anregung: Die Anregung kann auch harmonisch sein. Amplitude und Periode stellt man "
-            "mit den Schiebereglern im Feld der harmonischen Anregung ein; die Taste On/Off startet und "
-            "stoppt sie.")},
+            "mit den Schiebereglern im Feld „Anregung am linken Ende“ ein; die Taste „Harmonisch On/Off“ "
+            "startet und stoppt sie.")},
     {"Label10", {120, 6120, 4335, 735},
         QStringLiteral("Im Feld „Löschfunktionen“ liegen Tasten, mit denen man die ganze Kette zur Ruhe bringt, nur "
                        "die Geschwindigkeiten …")},
@@ -55,8 +55,9 @@ const InfoLabel labels[] = {
                        "Federhärte bleibt gleich.")},
     {"Label9", {4800, 4320, 4335, 1455},
         QStringLiteral(
-            "Dispersion und Messen: Die Torsionskette zeigt nur wenig Dispersion, wie das Messen der "
-            "Wellenlängen von Sinuswellen zeigt. Zum Messen den Mauszeiger auf einen Wellenberg setzen und mit "
+            "Dispersion und Messen: Die Torsionskette hat nur wenig Dispersion; das lässt sich durch Messen "
+            "der Wellenlängen von Sinuswellen verschiedener Periode nachweisen. Zum Messen den Mauszeiger auf einen "
+            "Wellenberg setzen und mit "
             "gedrückter rechter Maustaste zum nächsten Berg ziehen. Ein Maßband rollt sich ab, an dem man die "
             "Wellenlänge abliest.")},
 };

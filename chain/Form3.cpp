@@ -20,7 +20,7 @@ const InfoLabel labels[] = {
         QStringLiteral(
             "Untere Grenzfrequenz: Die Pendelkette hat eine untere Grenzfrequenz, die die Anregung "
             "überschreiten muss, damit überhaupt eine Welle entsteht. Ist die Periode einer harmonischen "
-            "Anregung größer als 20 Zeiteinheiten, bilden sich keine Wellen. Unter 20 ZE baut sich eine Welle "
+            "Anregung größer als 20 Zeiteinheiten (ZE), bilden sich keine Wellen. Unter 20 ZE baut sich eine Welle "
             "auf, füllt den ganzen Wellenleiter und geht in eine fortlaufende Sinuswelle über. Die Dämpfung "
             "lässt sich nicht so einstellen, dass die Reflexion für alle Wellenlängen unterdrückt wird; ein "
             "Teil der Welle wird immer reflektiert.")},

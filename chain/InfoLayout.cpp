@@ -3,10 +3,57 @@
 #include "surface/ClassicFont.hpp"
 #include "surface/Twips.hpp"
 
+#include <QEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace chain {
+
+namespace {
+
+// Keeps an info window, frame included, inside the screen's available area:
+// it moves up and left as far as needed and no further. Checked again when
+// it is shown and whenever it moves, since the window manager's frame is
+// known only then.
+class KeepOnScreen : public QObject {
+public:
+    explicit KeepOnScreen(QWidget* window)
+        : QObject(window)
+        , window_(window)
+    {
+        window->installEventFilter(this);
+        keep();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && (event->type() == QEvent::Show || event->type() == QEvent::Move)) {
+            keep();
+        }
+        return false;
+    }
+
+private:
+    void keep()
+    {
+        const QRect area = window_->screen()->availableGeometry();
+        const QRect frame = window_->frameGeometry();
+        QPoint to = frame.topLeft();
+        to.rx() = std::max(area.left(), std::min(to.x(), area.right() - frame.width() + 1));
+        to.ry() = std::max(area.top(), std::min(to.y(), area.bottom() - frame.height() + 1));
+        if (to != frame.topLeft()) {
+            window_->move(to);
+        }
+    }
+
+    QWidget* window_;
+};
+
+} // namespace
 
 void buildInfoWindow(
     QWidget* window, const QString& title, surface::TwipsRect client, std::span<const InfoLabel> labels)
@@ -19,9 +66,12 @@ void buildInfoWindow(
     window->setAttribute(Qt::WA_QuitOnClose, false);
     window->setWindowTitle(title);
     window->setFont(font);
+    // The system's window background in the classic scheme is white.
+    surface::setBackColor(window, surface::RGB(255, 255, 255));
     const QRect area = surface::twips::toPixelRect(client.left, client.top, client.width, client.height);
     window->setFixedSize(area.size());
     window->move(area.topLeft());
+    new KeepOnScreen(window);
     bool first = true;
     for (const InfoLabel& info : labels) {
         QLabel* label = surface::makeLabel(window, info.text, info.place, font, first ? introduction : body);

@@ -48,12 +48,11 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-# dpkg-shlibdeps finds the Qt 6 libraries the programs link to. The platform
-# plugins are loaded at run time, out of its sight, so they are named here.
+# dpkg-shlibdeps finds the Qt 6 libraries the programs link to. What is
+# loaded at run time is out of its sight and named here: the platform
+# plugins, the toolkit's German texts, and Liberation Sans, for which the
+# captions are laid out (a wider fallback font clips them).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# The captions are laid out for Liberation Sans; without it they still show,
-# in a wider fallback font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 
 include(CPack)

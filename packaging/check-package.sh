@@ -42,7 +42,7 @@ expect_field Package wellenlabor
 expect_field Version "$version"
 expect_field Section education
 depends=$(field Depends)
-for dep in libqt6widgets6 qt6-qpa-plugins; do
+for dep in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
   [[ ", $depends," == *", $dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
 

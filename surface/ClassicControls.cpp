@@ -2,12 +2,19 @@
 
 #include "Twips.hpp"
 
+#include <QChildEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOption>
+#include <QStylePainter>
+#include <qdrawutil.h>
+
+#include <optional>
 
 namespace surface {
 
@@ -18,10 +25,131 @@ void placeAt(QWidget* control, TwipsRect place)
     control->setGeometry(twips::toPixelRect(place.left, place.top, place.width, place.height));
 }
 
+QColor toQColor(Rgb c)
+{
+    return {c.r, c.g, c.b};
+}
+
+// A command button. Once it has a BackColor it is filled flat in exactly
+// that colour inside a raised border, where the style would shade it into
+// another colour. The colour is kept here rather than in the palette: the
+// style caches its drawings per palette, and a palette set anew on every
+// click kept memory for good.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+    void setBack(Rgb colour)
+    {
+        if (back_ != colour) {
+            back_ = colour;
+            update();
+        }
+    }
+    std::optional<Rgb> back() const { return back_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (!back_) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        painter.fillRect(rect(), toQColor(*back_));
+        qDrawWinButton(&painter, rect(), palette(), isDown());
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        painter.drawControl(QStyle::CE_PushButtonLabel, option);
+    }
+
+private:
+    std::optional<Rgb> back_;
+};
+
+// A group box filled exactly in its BackColor, with an etched frame that is
+// drawn above its controls, so a label reaching the bottom edge does not
+// break the line.
+class FramedBox : public QGroupBox {
+public:
+    FramedBox(const QString& caption, QWidget* parent)
+        : QGroupBox(caption, parent)
+    {
+        frame_ = new FrameLine(this);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        // The style's own frame would tint the fill; only the caption is drawn here.
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QGroupBox::resizeEvent(event);
+        frame_->setGeometry(rect());
+    }
+
+    void childEvent(QChildEvent* event) override
+    {
+        QGroupBox::childEvent(event);
+        if (frame_ != nullptr && (event->added() || event->polished()) && event->child() != frame_) {
+            frame_->raise();
+        }
+    }
+
+private:
+    class FrameLine : public QWidget {
+    public:
+        explicit FrameLine(FramedBox* box)
+            : QWidget(box)
+            , box_(box)
+        {
+            setAttribute(Qt::WA_TransparentForMouseEvents);
+            setAttribute(Qt::WA_NoSystemBackground);
+        }
+
+    protected:
+        void paintEvent(QPaintEvent* /*event*/) override
+        {
+            QStyleOptionGroupBox option;
+            option.initFrom(box_);
+            option.text = box_->title();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            // The frame runs below the caption, as the style places both.
+            QRect frame = rect();
+            if (!option.text.isEmpty()) {
+                const QRect caption
+                    = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box_);
+                frame.setTop(caption.bottom() + 1);
+            }
+            QPainter painter(this);
+            painter.setPen(QColor(128, 128, 128));
+            painter.drawRect(frame.adjusted(0, 0, -2, -2));
+            painter.setPen(QColor(255, 255, 255));
+            painter.drawRect(frame.adjusted(1, 1, -1, -1));
+        }
+
+    private:
+        FramedBox* box_;
+    };
+
+    FrameLine* frame_ = nullptr;
+};
+
 } // namespace
 
 void setBackColor(QWidget* control, Rgb colour)
 {
+    if (auto* button = dynamic_cast<CommandButton*>(control)) {
+        button->setBack(colour);
+        return;
+    }
     QPalette p = control->palette();
     p.setColor(control->backgroundRole(), QColor(colour.r, colour.g, colour.b));
     control->setPalette(p);
@@ -31,6 +159,9 @@ void setBackColor(QWidget* control, Rgb colour)
 Rgb backColor(const QWidget* control)
 {
     const QColor c = control->palette().color(control->backgroundRole());
+    if (const auto* button = dynamic_cast<const CommandButton*>(control); button != nullptr && button->back()) {
+        return *button->back();
+    }
     return RGB(c.red(), c.green(), c.blue());
 }
 
@@ -41,6 +172,9 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, TwipsRect place, cons
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
+    // A label is a control of its own: a press on it does not fall through
+    // to a drawing surface beneath.
+    label->setAttribute(Qt::WA_NoMousePropagation);
     setBackColor(label, back);
     placeAt(label, place);
     return label;
@@ -48,7 +182,7 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, TwipsRect place, cons
 
 QPushButton* makeButton(QWidget* parent, const QString& caption, TwipsRect place, const QFont& font)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new CommandButton(caption, parent);
     button->setFont(font);
     button->setAutoDefault(false);
     placeAt(button, place);
@@ -77,7 +211,7 @@ QRadioButton* makeOption(QWidget* parent, const QString& caption, TwipsRect plac
 
 QGroupBox* makeFramedBox(QWidget* parent, const QString& caption, const QFont& captionFont)
 {
-    auto* box = new QGroupBox(caption, parent);
+    auto* box = new FramedBox(caption, parent);
     box->setFont(captionFont);
     return box;
 }

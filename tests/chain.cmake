@@ -11,3 +11,6 @@ target_link_libraries(keyboard_test PRIVATE chain_ui wavepair_ui)
 
 add_qt_test(accessibility_test accessibility_test.cpp)
 target_link_libraries(accessibility_test PRIVATE chain_ui wavepair_ui)
+
+add_qt_test(chain_details_test chain_details_test.cpp)
+target_link_libraries(chain_details_test PRIVATE chain_ui)

@@ -16,3 +16,9 @@ target_link_libraries(repaint_test PRIVATE surface)
 
 add_qt_test(export_test export_test.cpp)
 target_link_libraries(export_test PRIVATE chain_ui)
+
+add_qt_test(startup_test startup_test.cpp)
+target_link_libraries(startup_test PRIVATE surface)
+target_compile_definitions(startup_test PRIVATE
+  KETTLAB_PATH="$<TARGET_FILE:kettlab>" PAARLAB_PATH="$<TARGET_FILE:paarlab>")
+add_dependencies(startup_test kettlab paarlab)

@@ -5,3 +5,6 @@ target_link_libraries(wavepair_display_test PRIVATE wavepair_display surface)
 
 add_qt_test(wavepair_form_test wavepair_form_test.cpp)
 target_link_libraries(wavepair_form_test PRIVATE wavepair_ui)
+
+add_qt_test(wavepair_details_test wavepair_details_test.cpp)
+target_link_libraries(wavepair_details_test PRIVATE wavepair_ui)

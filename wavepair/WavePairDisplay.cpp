@@ -1,5 +1,7 @@
 #include "WavePairDisplay.hpp"
 
+#include <cmath>
+
 namespace wavepair {
 
 namespace {
@@ -17,6 +19,33 @@ float transverseY(double displacement)
 }
 
 } // namespace
+
+RowsDrawn rowsDrawnBy(const WavePairModel& model)
+{
+    return {model.showLongitudinal == 1, model.showTransverse == 1};
+}
+
+void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, surface::Canvas& picture1, float x)
+{
+    picture1.setDrawWidth(markerLineWidth);
+    picture1.Line(x, markerTop, x, markerBottom, displayBackground);
+    picture1.setDrawWidth(dotWidth);
+    // The line is thinner than a dot and the dots of a row stand two units
+    // apart, so only the dots within one unit of it can be touched.
+    const auto crossed = [x](float dotX) {
+        return std::abs(dotX - x) <= 1.0F;
+    };
+    for (int i = 0; i < WavePairModel::lastMass; i += 2) {
+        const float longitudinal = longitudinalX(i, model.yDrawn[i]);
+        if (rows.longitudinal && crossed(longitudinal)) {
+            picture1.PSet(longitudinal, longitudinalRow, dotColour);
+        }
+        const auto transverse = static_cast<float>(i + 1);
+        if (rows.transverse && crossed(transverse)) {
+            picture1.PSet(transverse, transverseY(model.yDrawn[i]), dotColour);
+        }
+    }
+}
 
 void drawWaves(WavePairModel& model, surface::Canvas& picture1)
 {

@@ -13,6 +13,11 @@ inline constexpr surface::Rgb reflectorBarColour = surface::RGB(128, 128, 128);
 
 // The pen width of the dots; anything drawn thinner sets it back.
 inline constexpr int dotWidth = 5;
+inline constexpr int markerLineWidth = 1;
+
+// The marker line runs past both edges of the display (y -3 to 3).
+inline constexpr float markerTop = 5.0F;
+inline constexpr float markerBottom = -5.0F;
 
 // Rest lines of the two rows on the display.
 inline constexpr float longitudinalRow = -1.0F;
@@ -22,6 +27,19 @@ inline constexpr float transverseRow = 1.0F;
 // are on are erased where they were last drawn and drawn where they are now;
 // yDrawn records where, whether a row is on or not.
 void drawWaves(WavePairModel& model, surface::Canvas& picture1);
+
+// The rows the passes have left on the display; clearing it takes them away.
+struct RowsDrawn {
+    bool longitudinal = false;
+    bool transverse = false;
+};
+RowsDrawn rowsDrawnBy(const WavePairModel& model);
+
+// Paints a marker line at x over in the background colour outside a pass and
+// draws again, where they were last drawn, the dots it ran through, so a
+// halted picture stays whole. While running the next pass would redraw them
+// just the same.
+void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, surface::Canvas& picture1, float x);
 
 // The two pictograms: a loudspeaker on the longitudinal field, a vertical
 // double arrow with a rest mark on the hand-excitation field.

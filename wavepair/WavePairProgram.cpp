@@ -8,10 +8,6 @@ namespace wavepair {
 
 namespace {
 
-// The marker line runs past both edges of the display (y -3 to 3).
-constexpr float markerTop = 5.0F;
-constexpr float markerBottom = -5.0F;
-
 // Move and release in the hand-excitation field count only inside its height.
 constexpr float handFieldLimit = 2.0F;
 
@@ -59,6 +55,7 @@ void WavePairProgram::advanceAndDraw(surface::Canvas& picture1)
 {
     model_.advance();
     drawWaves(model_, picture1);
+    drawn_ = rowsDrawnBy(model_);
     picture1.setDrawWidth(dotWidth);
 }
 
@@ -93,7 +90,7 @@ void WavePairProgram::switchReflector()
 void WavePairProgram::switchTransverse(surface::Canvas& picture1)
 {
     model_.showTransverse = flipped(model_.showTransverse);
-    picture1.Cls();
+    clearPicture(picture1);
 }
 
 void WavePairProgram::switchLongitudinal(const WavePairCanvases& pictures)
@@ -102,12 +99,12 @@ void WavePairProgram::switchLongitudinal(const WavePairCanvases& pictures)
     if (model_.showLongitudinal == 1) {
         DrawSymbols(pictures.picture2, pictures.picture3);
     }
-    pictures.picture1.Cls();
+    clearPicture(pictures.picture1);
 }
 
 void WavePairProgram::clear(surface::Canvas& picture1)
 {
-    picture1.Cls();
+    clearPicture(picture1);
     model_.clear();
     RunWaves(picture1);
 }
@@ -127,9 +124,15 @@ void WavePairProgram::setSpeed(int value)
     model_.dt = value / 100.0;
 }
 
+void WavePairProgram::clearPicture(surface::Canvas& picture1)
+{
+    picture1.Cls();
+    drawn_ = {};
+}
+
 void WavePairProgram::drawMarkerLine(surface::Canvas& picture1, float x, surface::Rgb colour) const
 {
-    picture1.setDrawWidth(1);
+    picture1.setDrawWidth(markerLineWidth);
     picture1.Line(x, markerTop, x, markerBottom, colour);
     picture1.setDrawWidth(dotWidth);
 }
@@ -145,7 +148,7 @@ void WavePairProgram::markerDown(int button, float x, surface::Canvas& picture1)
 void WavePairProgram::markerMove(int button, float x, surface::Canvas& picture1)
 {
     if (button == 1 || button == 2) {
-        drawMarkerLine(picture1, markerX_, displayBackground);
+        eraseMarkerLine(model_, drawn_, picture1, markerX_);
         drawMarkerLine(picture1, x, picture1.ForeColor());
         markerX_ = x;
     }
@@ -154,7 +157,10 @@ void WavePairProgram::markerMove(int button, float x, surface::Canvas& picture1)
 void WavePairProgram::markerUp(int button, float x, surface::Canvas& picture1)
 {
     if (button == 1) {
-        drawMarkerLine(picture1, x, displayBackground);
+        // Where no move reported the release point, the line still stands
+        // where it was last drawn.
+        eraseMarkerLine(model_, drawn_, picture1, x);
+        eraseMarkerLine(model_, drawn_, picture1, markerX_);
     }
 }
 

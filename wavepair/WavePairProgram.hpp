@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WavePairDisplay.hpp"
 #include "WavePairModel.hpp"
 
 #include "surface/Canvas.hpp"
@@ -72,9 +73,12 @@ private:
     void RunWaves(surface::Canvas& picture1);
     void advanceAndDraw(surface::Canvas& picture1);
     void drawMarkerLine(surface::Canvas& picture1, float x, surface::Rgb colour) const;
+    // Clears the picture and forgets the dots drawn on it.
+    void clearPicture(surface::Canvas& picture1);
 
     WavePairModel model_;
     float markerX_ = 0;
+    RowsDrawn drawn_;
 };
 
 } // namespace wavepair

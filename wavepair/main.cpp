@@ -1,18 +1,13 @@
 #include "Form1.hpp"
 
+#include "surface/Startup.hpp"
 #include "surface/Zoom.hpp"
-
-#include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
     const auto zoom = surface::zoom::fromCommandLine(argc, argv, "paarlab");
-    QApplication app(argc, argv);
+    const surface::Startup startup(argc, argv, "paarlab", "org.wellenlabor.paarlab");
     surface::zoom::apply(zoom);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("paarlab"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.wellenlabor.paarlab"));
     wavepair::Form1 form;
     form.Form_Load();
     return QApplication::exec();
