@@ -4,6 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -18,6 +21,22 @@ template <typename T> T* control(const QWidget& form, const char* name)
         qFatal("no control %s", name);
     }
     return found;
+}
+
+// The text a control shows: a box's title, a label's, a text box's or a button's text.
+inline QString caption(const QWidget& form, const char* name)
+{
+    const auto* c = control<QWidget>(form, name);
+    if (const auto* box = qobject_cast<const QGroupBox*>(c)) {
+        return box->title();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(c)) {
+        return label->text();
+    }
+    if (const auto* line = qobject_cast<const QLineEdit*>(c)) {
+        return line->text();
+    }
+    return control<QAbstractButton>(form, name)->text();
 }
 
 inline void click(const QWidget& form, const char* name)
