@@ -9,7 +9,6 @@
 #include "FormDriver.hpp"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,55 +101,6 @@ struct LoadedForm {
         QTRY_VERIFY_WITH_TIMEOUT(form.model().t >= until, 10000);
     }
 };
-
-bool allFinite(const chain::ChainModel& m)
-{
-    for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
-        for (double x : *array) {
-            if (!std::isfinite(x)) {
-                return false;
-            }
-        }
-    }
-    return std::isfinite(m.t) && std::isfinite(m.tHarm) && std::isfinite(m.phase);
-}
-
-// Thousands of random clicks, scroll changes and mouse events, many of them
-// far outside the window, with the event loop turning now and then.
-void storm(LoadedForm& f, std::mt19937& random, const std::vector<const char*>& buttons, int events)
-{
-    const char* bars[] = {"HScroll1", "HScroll2", "HScroll3"};
-    const Qt::MouseButtons held[]
-        = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::LeftButton | Qt::RightButton};
-    DrawingSurface* p = picture(f.form);
-    std::uniform_real_distribution<double> extreme(-1e6, 1e6);
-    std::uniform_real_distribution<double> onSurface(-5, 105);
-
-    for (int k = 0; k < events; ++k) {
-        switch (random() % 4) {
-        case 0:
-            click(f.form, buttons[random() % buttons.size()]);
-            break;
-        case 1: {
-            auto* bar = control<QScrollBar>(f.form, bars[random() % std::size(bars)]);
-            bar->setValue(bar->minimum() + static_cast<int>(random() % (bar->maximum() - bar->minimum() + 1)));
-            break;
-        }
-        default: {
-            const bool far = random() % 3 == 0;
-            const double x = far ? extreme(random) : onSurface(random);
-            const double y = far ? extreme(random) : onSurface(random) / 15;
-            const Qt::MouseButtons b = held[random() % std::size(held)];
-            const QEvent::Type type = random() % 2 == 0 ? QEvent::MouseMove : QEvent::MouseButtonPress;
-            const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::RightButton;
-            mouse(p, type, button, b, x, y);
-        }
-        }
-        if (k % 50 == 0) {
-            QTest::qWait(5);
-        }
-    }
-}
 
 } // namespace
 
@@ -550,31 +500,29 @@ private slots:
     {
         LoadedForm f;
         std::mt19937 random(20261207);
-        const std::vector<const char*> everyButton = {"Command1", "Command2", "Command3", "Command4", "Command5",
-            "Command7", "Command8", "Command9", "Command11", "Option1", "Option2"};
-        std::vector<const char*> allButHalt = everyButton;
-        std::erase(allButHalt, std::string_view("Command11"));
+        std::vector<const char*> buttons = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command7",
+            "Command8", "Command9", "Command11", "Option1", "Option2"};
+        const auto& m = f.form.model();
 
         // Running and halting at random, then with the run halted throughout.
-        storm(f, random, everyButton, 4000);
-        QVERIFY(allFinite(f.form.model()));
-
-        if (f.form.model().halted == 0) {
+        formDriver::storm(f.form, random, buttons, {picture(f.form)}, 4000);
+        QVERIFY(formDriver::allFinite(m) && std::isfinite(m.t));
+        if (m.halted == 0) {
             f.halt();
         }
-        const double haltedAt = f.form.model().t;
-        storm(f, random, allButHalt, 2000);
-        QCOMPARE(f.form.model().t, haltedAt);
+        const double haltedAt = m.t;
+        std::erase(buttons, std::string_view("Command11"));
+        formDriver::storm(f.form, random, buttons, {picture(f.form)}, 2000);
+        QCOMPARE(m.t, haltedAt);
         QVERIFY(!f.form.isRunning());
-        QVERIFY(allFinite(f.form.model()));
+        QVERIFY(formDriver::allFinite(m));
 
         click(f.form, "Command11");
         f.passes(2);
         f.halt();
-        const double t = f.form.model().t;
+        const double t = m.t;
         QTest::qWait(100);
-        QCOMPARE(f.form.model().t, t);
-        QVERIFY(allFinite(f.form.model()));
+        QCOMPARE(m.t, t);
     }
 
     void closingTheWindowEndsTheProgram()

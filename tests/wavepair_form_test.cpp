@@ -10,16 +10,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
-#include <cmath>
 #include <memory>
-#include <random>
 
 using surface::DrawingSurface;
 using surface::RGB;
@@ -449,53 +446,12 @@ private slots:
     {
         Loaded w;
         std::mt19937 random(20260);
-        const auto pick = [&](int n) {
-            return static_cast<int>(random() % static_cast<unsigned>(n));
-        };
-        const char* buttons[] = {"Command2", "Command3", "Command4", "Command5", "Command7", "Command9", "Command11"};
-        const char* bars[] = {"HScroll1", "HScroll2", "HScroll3"};
-        const double extremes[] = {-1e9, -1e6, -5000, -1, 0, 3, 150, 1e6, 1e9};
-        const Qt::MouseButton pressed[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        const Qt::MouseButtons held[]
-            = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::MiddleButton};
-        const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
-
-        for (int k = 0; k < 6000; ++k) {
-            switch (pick(3)) {
-            case 0:
-                w.click(buttons[pick(7)]);
-                break;
-            case 1: {
-                auto* bar = w.get<QScrollBar>(bars[pick(3)]);
-                if (pick(2) == 0) {
-                    bar->setValue(bar->minimum() - 5 + pick(bar->maximum() - bar->minimum() + 11));
-                } else {
-                    bar->triggerAction(QAbstractSlider::SliderAction(1 + pick(4)));
-                }
-                break;
-            }
-            default: {
-                QWidget* target = w.picture(pick(2) == 0 ? "Picture1" : "Picture3");
-                const QPointF at(extremes[pick(9)] + pick(100), extremes[pick(9)] + pick(100));
-                sendMouse(target, types[pick(3)], at, pressed[pick(3)], held[pick(5)]);
-                break;
-            }
-            }
-            if (k % 40 == 0) {
-                QTest::qWait(3);
-            }
-        }
+        formDriver::storm(*w.form, random,
+            {"Command2", "Command3", "Command4", "Command5", "Command7", "Command9", "Command11"},
+            {w.picture("Picture1"), w.picture("Picture3")}, 6000);
 
         const auto& m = w.form->model();
-        for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
-            for (const double value : *array) {
-                QVERIFY(std::isfinite(value));
-            }
-        }
-        for (const double value : {m.dt, m.tHarm, m.omega, m.amplitude, static_cast<double>(m.phase),
-                 static_cast<double>(w.form->markerX())}) {
-            QVERIFY(std::isfinite(value));
-        }
+        QVERIFY(formDriver::allFinite(m) && std::isfinite(w.form->markerX()));
         QVERIFY(m.dt >= 0.02 && m.dt <= 0.4);
         QVERIFY(m.amplitude >= 0 && m.amplitude <= 2);
         QCOMPARE(m.reflector == 1, m.damping == 0);
