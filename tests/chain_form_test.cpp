@@ -28,6 +28,7 @@
 using chain::Form1;
 using formDriver::click;
 using formDriver::control;
+using formDriver::mouseAt;
 using surface::DrawingSurface;
 using surface::RGB;
 using surface::Rgb;
@@ -70,15 +71,10 @@ int paintedInColumn(const DrawingSurface& s, double x, double yFrom, double yTo,
     return n;
 }
 
-void mouse(DrawingSurface* s, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, double x, double y)
-{
-    formDriver::mouseAt(s, type, button, held, x, y);
-}
-
 void rightDrag(DrawingSurface* s, double fromX, double fromY, double toX)
 {
-    mouse(s, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, fromX, fromY);
-    mouse(s, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, toX, fromY + 0.7);
+    mouseAt(s, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, fromX, fromY);
+    mouseAt(s, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, toX, fromY + 0.7);
 }
 
 struct LoadedForm {
@@ -393,11 +389,11 @@ private slots:
         LoadedForm f;
         f.halt();
         DrawingSurface* p = picture(f.form);
-        mouse(p, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, 40, 0.5);
-        mouse(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 60, -1.25);
+        mouseAt(p, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, 40, 0.5);
+        mouseAt(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 60, -1.25);
         QVERIFY(std::abs(f.form.model().y[0] + 1.25) < 0.01);
         QVERIFY(std::abs(f.form.model().downY - 0.5F) < 0.01F);
-        mouse(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, 60, 2);
+        mouseAt(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, 60, 2);
         QVERIFY(std::abs(f.form.model().y[0] + 1.25) < 0.01);
     }
 
@@ -455,10 +451,10 @@ private slots:
         DrawingSurface* p = picture(f.form);
         const auto* text1 = control<QLineEdit>(f.form, "Text1");
         rightDrag(p, 30, -1, 35);
-        mouse(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, 40, -1);
+        mouseAt(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, 40, -1);
         QVERIFY(!text1->isVisible());
         rightDrag(p, 30, -1, 35);
-        mouse(p, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, 36, -1);
+        mouseAt(p, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, 36, -1);
         QVERIFY(!text1->isVisible());
     }
 
