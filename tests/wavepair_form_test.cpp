@@ -28,10 +28,6 @@ namespace {
 using formDriver::sendMouse;
 using surfacePixels::allBackground;
 using surfacePixels::countInColumn;
-using surfacePixels::pixelAt;
-
-constexpr Rgb light = RGB(255, 255, 224);
-constexpr Rgb black = RGB(0, 0, 0);
 
 // A 1024 x 768 screen at 96 dpi.
 const QSizeF screen1024(15360, 11520);
