@@ -4,8 +4,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
+
+#include <cmath>
+#include <random>
+#include <vector>
 
 // Driving a window in tests as a user would: controls found by their design
 // names, buttons clicked, mouse events sent to a surface.
@@ -18,6 +26,22 @@ template <typename T> T* control(const QWidget& form, const char* name)
         qFatal("no control %s", name);
     }
     return found;
+}
+
+// The text a control shows: a box's title, a label's, a text box's or a button's text.
+inline QString caption(const QWidget& form, const char* name)
+{
+    const auto* c = control<QWidget>(form, name);
+    if (const auto* box = qobject_cast<const QGroupBox*>(c)) {
+        return box->title();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(c)) {
+        return label->text();
+    }
+    if (const auto* line = qobject_cast<const QLineEdit*>(c)) {
+        return line->text();
+    }
+    return control<QAbstractButton>(form, name)->text();
 }
 
 inline void click(const QWidget& form, const char* name)
@@ -37,6 +61,59 @@ inline void mouseAt(
     surface::DrawingSurface* s, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, double x, double y)
 {
     sendMouse(s, type, s->toPixel(x, y), button, held);
+}
+
+// Thousands of random clicks, scroll-bar changes and mouse events on the given
+// surfaces, many far outside the window, with the event loop turning now and then.
+inline void storm(const QWidget& form, std::mt19937& random, const std::vector<const char*>& buttons,
+    const std::vector<QWidget*>& surfaces, int events)
+{
+    const auto pick = [&](std::size_t n) {
+        return static_cast<int>(random() % n);
+    };
+    const QList<QScrollBar*> bars = form.findChildren<QScrollBar*>();
+    const double places[] = {-1e9, -1e6, -5000, -1, 0, 3, 150, 400, 800, 1e6, 1e9};
+    const Qt::MouseButton pressed[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    const Qt::MouseButtons held[]
+        = {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::MiddleButton};
+    const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
+
+    for (int k = 0; k < events; ++k) {
+        switch (pick(3)) {
+        case 0:
+            click(form, buttons[pick(buttons.size())]);
+            break;
+        case 1: {
+            QScrollBar* bar = bars[pick(bars.size())];
+            if (pick(2) == 0) {
+                bar->setValue(bar->minimum() - 5 + pick(bar->maximum() - bar->minimum() + 11));
+            } else {
+                bar->triggerAction(QAbstractSlider::SliderAction(1 + pick(4)));
+            }
+            break;
+        }
+        default: {
+            const QPointF at(places[pick(std::size(places))] + pick(100), places[pick(std::size(places))] + pick(100));
+            sendMouse(surfaces[pick(surfaces.size())], types[pick(3)], at, pressed[pick(3)], held[pick(5)]);
+        }
+        }
+        if (k % 40 == 0) {
+            QTest::qWait(3);
+        }
+    }
+}
+
+// Whether a storm left every number of the chain finite.
+template <typename Model> bool allFinite(const Model& m)
+{
+    for (const auto* array : {&m.y, &m.v, &m.f, &m.yDrawn}) {
+        for (const double x : *array) {
+            if (!std::isfinite(x)) {
+                return false;
+            }
+        }
+    }
+    return std::isfinite(m.tHarm) && std::isfinite(m.phase) && std::isfinite(m.omega) && std::isfinite(m.dt);
 }
 
 } // namespace formDriver

@@ -45,29 +45,6 @@ TEST(ChainProgram, TheClockShowsHundredthsOfTheSummedSteps)
     EXPECT_EQ(program.view().label6, "Halt");
 }
 
-TEST(ChainProgram, TheFirstDrivenPassUsesTheLoadValues)
-{
-    // Amplitude 1, period 25, dt 0.5: y(0) = -sin(2 pi / 25 * 0.5).
-    BlankCanvas picture;
-    chain::ChainProgram program;
-    program.load(picture);
-    program.switchHarmonic();
-    program.pass(picture);
-    EXPECT_DOUBLE_EQ(program.model().y[0], -0.12533323356430426);
-    EXPECT_EQ(program.view().label6, "Harmonisch bewegt");
-}
-
-TEST(WavePairProgram, TheFirstDrivenPassUsesTheLoadValues)
-{
-    // Amplitude 1, frequency value 40, dt 0.2: y(0) = -sin(0.08 pi * 0.2).
-    BlankCanvas picture;
-    wavepair::WavePairProgram program;
-    program.load({picture, picture, picture});
-    program.switchExcitation(picture);
-    program.pass(picture);
-    EXPECT_DOUBLE_EQ(program.model().y[0], -0.05024431817976956);
-}
-
 TEST(WavePairProgram, ExcitationOnResumesAHaltedRun)
 {
     BlankCanvas picture;

@@ -68,23 +68,6 @@ private slots:
         QVERIFY(painted < 25); // a 5 x 5 square would be 25
     }
 
-    void eraseByRedrawLeavesTheBackground()
-    {
-        ChainLikeSurface s;
-        s.surface.setDrawWidth(4);
-        for (float y : {-2.5F, -0.3F, 0.0F, 0.77F, 2.9F}) {
-            s.surface.PSet(33.3F, y, black);
-            s.surface.PSet(33.3F, y, light);
-        }
-        s.surface.setDrawWidth(4);
-        s.surface.Line(98.0F, -3.0F, 98.0F, 3.0F, pink);
-        s.surface.Line(98.0F, -3.0F, 98.0F, 3.0F, light);
-        s.surface.setDrawWidth(1);
-        s.surface.Line(10.3F, 1.0F, 10.3F, 0.8F);
-        s.surface.Line(10.3F, 1.0F, 10.3F, 0.8F, light);
-        QVERIFY(allBackground(s.surface));
-    }
-
     void linesSpanTheirLengthInTheirWidth()
     {
         ChainLikeSurface s;
