@@ -2,6 +2,9 @@
 
 #include "Twips.hpp"
 
+#include <QEvent>
+#include <QScreen>
+
 #include <algorithm>
 #include <cmath>
 
@@ -88,11 +91,39 @@ void ScaledForm::resizeEvent(QResizeEvent* /*event*/)
     placeChildren();
 }
 
+void ScaledForm::restoreOuterSize()
+{
+    applyOuterSize();
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) {
+        return;
+    }
+    const QRect room = shownOn->availableGeometry();
+    const QRect outer = frameGeometry();
+    const QPoint inside(std::clamp(outer.left(), room.left(), std::max(room.left(), room.right() - outer.width() + 1)),
+        std::clamp(outer.top(), room.top(), std::max(room.top(), room.bottom() - outer.height() + 1)));
+    if (inside != outer.topLeft()) {
+        move(inside);
+    }
+}
+
 void ScaledForm::moveEvent(QMoveEvent* /*event*/)
 {
-    // The window manager's frame becomes known only after the window is shown.
-    if (frameMargins() != appliedFrame_) {
-        applyOuterSize();
+    // The window manager's frame becomes known only after the window is
+    // shown. It takes the frame away for full screen and may report the
+    // state before the frame on the way back: the size is kept against the
+    // frame the window will have again, never against none.
+    const QMargins frame = frameMargins();
+    if (!isFullScreen() && !frame.isNull() && frame != appliedFrame_) {
+        restoreOuterSize();
+    }
+}
+
+void ScaledForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isFullScreen() && !frameMargins().isNull()) {
+        restoreOuterSize();
     }
 }
 

@@ -38,10 +38,14 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QMargins frameMargins() const;
     void applyOuterSize();
+    // Back to the intended outer size, wholly on the screen, after the window
+    // manager changed the frame or the window's state.
+    void restoreOuterSize();
     void placeChildren();
 
     QSizeF outerTwips_;

@@ -22,3 +22,7 @@ target_link_libraries(startup_test PRIVATE surface)
 target_compile_definitions(startup_test PRIVATE
   KETTLAB_PATH="$<TARGET_FILE:kettlab>" PAARLAB_PATH="$<TARGET_FILE:paarlab>")
 add_dependencies(startup_test kettlab paarlab)
+
+# Full screen and back needs a real window manager, not the offscreen platform.
+add_test(NAME fullscreen_test
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/fullscreen_test.sh $<TARGET_FILE:kettlab> $<TARGET_FILE:paarlab>)

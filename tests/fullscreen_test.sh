@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Both main windows under a real window manager: taken to full screen and
+# back, each must end wholly on the screen at the size it had before.
+# Usage: fullscreen_test.sh KETTLAB PAARLAB
+set -euo pipefail
+
+check() {
+  local program=$1 title=$2
+  "$program" >/dev/null 2>&1 &
+  local pid=$!
+  local window=""
+  for _ in $(seq 50); do
+    window=$(xdotool search --name "$title" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.1
+  done
+  sleep 1
+  local before after
+  before=$(xwininfo -id "$window" | grep -E 'Absolute|Width|Height' | tr -s ' ')
+  wmctrl -i -r "$window" -b add,fullscreen
+  sleep 1
+  wmctrl -i -r "$window" -b remove,fullscreen
+  sleep 1
+  after=$(xwininfo -id "$window" | grep -E 'Absolute|Width|Height' | tr -s ' ')
+  kill "$pid"
+  if [ "$before" != "$after" ]; then
+    printf '%s: after full screen and back the window is\n%s\ninstead of\n%s\n' "$program" "$after" "$before" >&2
+    return 1
+  fi
+  echo "$program: back at its place and size after full screen"
+}
+
+if [ -z "${WELLENLABOR_IN_XVFB:-}" ]; then
+  export WELLENLABOR_IN_XVFB=1
+  exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+status=0
+check "$1" 'Schwingbahn' || status=1
+check "$2" 'Längs' || status=1
+kill "$wm"
+exit "$status"
