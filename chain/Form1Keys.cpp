@@ -4,7 +4,6 @@
 
 #include "surface/DrawingSurface.hpp"
 #include "surface/KeyboardAccess.hpp"
-#include "surface/PictureExport.hpp"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -27,11 +26,6 @@ template <typename T> T* find(const Form1& form, const char* name)
 QWidget* widget(const Form1& form, const char* name)
 {
     return find<QWidget>(form, name);
-}
-
-void click(const Form1& form, const char* name)
-{
-    find<QAbstractButton>(form, name)->click();
 }
 
 bool showsOn(const Form1& form, const char* indicator)
@@ -137,38 +131,19 @@ void installKeys(Form1& form)
             widget(form, "HScroll3"), widget(form, "Command8"), widget(form, "Command9"), widget(form, "Command3"),
             widget(form, "Command4"), widget(form, "command6"), widget(form, "Option1"), widget(form, "Option2")});
 
-    surface::addWindowKey(&form, Qt::Key_F5, [&form] {
-        click(form, "Command11");
-    });
-    surface::addWindowKey(&form, Qt::Key_F6, [&form] {
-        form.singleStep();
-    });
-    surface::addWindowKey(&form, Qt::Key_F7, [&form] {
-        click(form, "Command7");
-    });
-    surface::addWindowKey(&form, Qt::Key_F8, [&form] {
-        click(form, "Command5");
-    });
-    surface::addWindowKey(&form, QKeySequence(Qt::CTRL | Qt::Key_C), [picture] {
-        surface::copyPicture(*picture);
-    });
-    surface::addWindowKey(&form, QKeySequence(Qt::CTRL | Qt::Key_S), [&form, picture] {
-        surface::savePictureWithDialog(&form, *picture, QStringLiteral("KETTLAB"));
-    });
-    surface::addHandKeys(
-        picture,
-        [&form] {
-            return form.model().y[0];
-        },
-        handStep);
-
     describeControls(form);
-    refresh(form);
-    for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
-        QObject::connect(button, &QAbstractButton::clicked, &form, [&form] {
-            refresh(form);
-        });
-    }
+    surface::addProgramKeys(&form,
+        {QStringLiteral("KETTLAB"), picture, picture,
+            [&form] {
+                return form.model().y[0];
+            },
+            handStep,
+            [&form] {
+                form.singleStep();
+            },
+            [&form] {
+                refresh(form);
+            }});
 }
 
 } // namespace chain

@@ -1,7 +1,9 @@
 #include "KeyboardAccess.hpp"
 
 #include "DrawingSurface.hpp"
+#include "PictureExport.hpp"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QFocusFrame>
@@ -115,6 +117,32 @@ void setTabChain(QWidget* window, const std::vector<QWidget*>& chain)
 void addHandKeys(DrawingSurface* surface, std::function<double()> height, double step)
 {
     new HandKeys(surface, std::move(height), step);
+}
+
+void addProgramKeys(QWidget* window, const ProgramKeys& keys)
+{
+    const auto clickOn = [window](const char* name) {
+        return [window, name] {
+            window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+        };
+    };
+    addWindowKey(window, Qt::Key_F5, clickOn("Command11"));
+    addWindowKey(window, Qt::Key_F6, keys.singleStep);
+    addWindowKey(window, Qt::Key_F7, clickOn("Command7"));
+    addWindowKey(window, Qt::Key_F8, clickOn("Command5"));
+    DrawingSurface* picture = keys.picture;
+    addWindowKey(window, QKeySequence(Qt::CTRL | Qt::Key_C), [picture] {
+        copyPicture(*picture);
+    });
+    addWindowKey(window, QKeySequence(Qt::CTRL | Qt::Key_S), [window, picture, program = keys.program] {
+        savePictureWithDialog(window, *picture, program);
+    });
+    addHandKeys(keys.handField, keys.handHeight, keys.handStep);
+
+    keys.refreshTexts();
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        QObject::connect(button, &QAbstractButton::clicked, window, keys.refreshTexts);
+    }
 }
 
 void describe(QWidget* control, const QString& name, const QString& description)

@@ -36,6 +36,23 @@ void setTabChain(QWidget* window, const std::vector<QWidget*>& chain);
 // surface and on the grid of steps.
 void addHandKeys(DrawingSurface* surface, std::function<double()> height, double step);
 
+// The keys both main windows share, bound to their controls' design names:
+// F5 clicks "Command11" (Halt/Weiter), F6 makes a single step, F7 clicks
+// "Command7" (the excitation), F8 clicks "Command5" (Löschen); Ctrl+C copies
+// and Ctrl+S saves the picture; Up, Down and Home move the driven end on the
+// hand field. After every button click the screen-reader texts are brought
+// up to date, so install the keys after the window's own handlers.
+struct ProgramKeys {
+    QString program; // names the saved pictures
+    DrawingSurface* picture = nullptr;
+    DrawingSurface* handField = nullptr;
+    std::function<double()> handHeight;
+    double handStep = 0.1;
+    std::function<void()> singleStep;
+    std::function<void()> refreshTexts;
+};
+void addProgramKeys(QWidget* window, const ProgramKeys& keys);
+
 // The German name and description a screen reader announces.
 void describe(QWidget* control, const QString& name, const QString& description);
 

@@ -4,7 +4,6 @@
 
 #include "surface/DrawingSurface.hpp"
 #include "surface/KeyboardAccess.hpp"
-#include "surface/PictureExport.hpp"
 
 #include <QAbstractButton>
 
@@ -23,11 +22,6 @@ template <typename T> T* find(const Form1& form, const char* name)
 QWidget* widget(const Form1& form, const char* name)
 {
     return find<QWidget>(form, name);
-}
-
-void click(const Form1& form, const char* name)
-{
-    find<QAbstractButton>(form, name)->click();
 }
 
 // A lamp is on while it is shown.
@@ -130,38 +124,19 @@ void installKeys(Form1& form)
             widget(form, "Command5"), widget(form, "Command11"), widget(form, "HScroll3"), widget(form, "Command9"),
             widget(form, "Command2"), widget(form, "Command3"), widget(form, "Command1"), widget(form, "Command4")});
 
-    surface::addWindowKey(&form, Qt::Key_F5, [&form] {
-        click(form, "Command11");
-    });
-    surface::addWindowKey(&form, Qt::Key_F6, [&form] {
-        form.singleStep();
-    });
-    surface::addWindowKey(&form, Qt::Key_F7, [&form] {
-        click(form, "Command7");
-    });
-    surface::addWindowKey(&form, Qt::Key_F8, [&form] {
-        click(form, "Command5");
-    });
-    surface::addWindowKey(&form, QKeySequence(Qt::CTRL | Qt::Key_C), [display] {
-        surface::copyPicture(*display);
-    });
-    surface::addWindowKey(&form, QKeySequence(Qt::CTRL | Qt::Key_S), [&form, display] {
-        surface::savePictureWithDialog(&form, *display, QStringLiteral("PAARLAB"));
-    });
-    surface::addHandKeys(
-        handField,
-        [&form] {
-            return form.model().y[0];
-        },
-        handStep);
-
     describeControls(form);
-    refresh(form);
-    for (QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
-        QObject::connect(button, &QAbstractButton::clicked, &form, [&form] {
-            refresh(form);
-        });
-    }
+    surface::addProgramKeys(&form,
+        {QStringLiteral("PAARLAB"), display, handField,
+            [&form] {
+                return form.model().y[0];
+            },
+            handStep,
+            [&form] {
+                form.singleStep();
+            },
+            [&form] {
+                refresh(form);
+            }});
 }
 
 } // namespace wavepair
