@@ -69,6 +69,43 @@ private:
     double step_;
 };
 
+// Frames the focused control of the chain once the keyboard has moved the
+// focus there, so the window looks as designed to a mouse user.
+class FocusFollower : public QObject {
+public:
+    FocusFollower(QWidget* window, std::vector<QWidget*> chain)
+        : QObject(window)
+        , frame_(new QFocusFrame(window))
+        , chain_(std::move(chain))
+    {
+        frame_->hide();
+        for (QWidget* control : chain_) {
+            control->installEventFilter(this);
+        }
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+            if (std::find(chain_.begin(), chain_.end(), now) == chain_.end()) {
+                frame_->setWidget(nullptr);
+            }
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool byKeyboard
+                = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+            frame_->setWidget(byKeyboard ? static_cast<QWidget*>(watched) : nullptr);
+        }
+        return false;
+    }
+
+private:
+    QFocusFrame* frame_;
+    std::vector<QWidget*> chain_;
+};
+
 } // namespace
 
 bool typingIntoText(const QWidget* focus)
@@ -107,11 +144,7 @@ void setTabChain(QWidget* window, const std::vector<QWidget*>& chain)
     }
     // Flat buttons, scroll bars and drawing surfaces show no focus of their
     // own in every style; one frame follows the focus through the chain.
-    auto* frame = new QFocusFrame(window);
-    QObject::connect(qApp, &QApplication::focusChanged, frame, [frame, chain](QWidget* /*old*/, QWidget* now) {
-        const bool ours = std::find(chain.begin(), chain.end(), now) != chain.end();
-        frame->setWidget(ours ? now : nullptr);
-    });
+    new FocusFollower(window, chain);
 }
 
 void addHandKeys(DrawingSurface* surface, std::function<double()> height, double step)
