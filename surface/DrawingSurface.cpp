@@ -102,8 +102,10 @@ bool DrawingSurface::ensureImage()
         return false;
     }
     const bool hadPicture = !image_.isNull();
+    held_.state = HeldDot::none;
     image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
+    imageRatio_ = ratio;
     image_.fill(toQColor(back_));
     updateDevicePen();
     return hadPicture;
@@ -167,68 +169,79 @@ void DrawingSurface::updateDevicePen()
 void DrawingSurface::PSet(float x, float y, Rgb colour)
 {
     prepareImage();
-    const double ratio = image_.devicePixelRatio();
+    const double ratio = imageRatio_;
     const int d = devicePen_;
-    const QPointF centre = toPixel(x, y) * ratio;
+    const QPointF centre(scale_.toPixelX(x, width()) * ratio, scale_.toPixelY(y, height()) * ratio);
     if (!drawable(centre)) {
         return;
+    }
+    const QRect box(nearest(centre.x() - d / 2.0), nearest(centre.y() - d / 2.0), d, d);
+    // A new dot over exactly the pixels of a held one that is not yet in
+    // the image replaces it: a dot erased and redrawn in place costs one dot.
+    if (held_.state != HeldDot::waiting || held_.box != box) {
+        settleHeldDot();
     }
     if (d != shapeDiameter_) {
         shape_ = &dotSpans(d);
         shapeDiameter_ = d;
     }
-    const int left = static_cast<int>(std::lround(centre.x() - d / 2.0));
-    const int top = static_cast<int>(std::lround(centre.y() - d / 2.0));
-    const QRgb value = qRgb(colour.r, colour.g, colour.b);
-    const int rows = std::min(d, image_.height() - top);
-    const int w = image_.width();
-    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
-    const auto stride = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / sizeof(QRgb));
-    PendingDot dot{QRect(left, top, d, d), false, true, value};
-    bool seen = false;
-    for (int j = std::max(0, -top); j < rows; ++j) {
-        const Span span = (*shape_)[static_cast<std::size_t>(j)];
-        const int from = std::max(0, left + span.dx);
-        const int to = std::min(w, left + span.dx + span.length);
-        QRgb* line = bits + (top + j) * stride;
-        for (int i = from; i < to; ++i) {
-            const QRgb old = line[i];
-            if (!seen) {
-                dot.before = old;
-                seen = true;
-            }
-            dot.uniform = dot.uniform && old == dot.before;
-            dot.changed = dot.changed || old != value;
-            line[i] = value;
-        }
-    }
-    if (pendingDot_ && pendingDot_->rect == dot.rect) {
-        // This dot covers exactly the pixels of the one before it: together
-        // they changed something only if those pixels were not already all
-        // of this colour (the chain at rest erases and redraws in place).
-        const bool netChange = seen && !(pendingDot_->uniform && pendingDot_->before == value);
-        pendingDot_.reset();
-        if (netChange) {
-            changed(dot.rect);
-        }
-        return;
-    }
-    settlePendingDot();
-    pendingDot_ = dot;
+    held_.box = box;
+    held_.shape = shape_;
+    held_.value = qRgb(colour.r, colour.g, colour.b);
+    held_.state = HeldDot::waiting;
 }
 
-void DrawingSurface::settlePendingDot()
+int DrawingSurface::nearest(double v)
 {
-    if (pendingDot_ && pendingDot_->changed) {
-        changed(pendingDot_->rect);
+    // std::lround without the library call; exact, as v is within the drawable range.
+    const auto whole = static_cast<int>(v);
+    const double rest = v - whole;
+    return whole + (rest >= 0.5 ? 1 : 0) - (rest <= -0.5 ? 1 : 0);
+}
+
+void DrawingSurface::drawHeldDot() const
+{
+    if (held_.state != HeldDot::waiting) {
+        return;
     }
-    pendingDot_.reset();
+    held_.state = HeldDot::drawn;
+    const QRect& box = held_.box;
+    const QRgb value = held_.value;
+    const std::vector<Span>& shape = *held_.shape;
+    const int w = image_.width();
+    const int rows = std::min(box.height(), image_.height() - box.top());
+    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+    const auto stride = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / sizeof(QRgb));
+    bool changed = false;
+    for (int j = std::max(0, -box.top()); j < rows; ++j) {
+        const Span span = shape[static_cast<std::size_t>(j)];
+        QRgb* line = bits + (box.top() + j) * stride;
+        QRgb* from = line + std::max(0, box.left() + span.dx);
+        QRgb* to = line + std::min(w, box.left() + span.dx + span.length);
+        if (from >= to) {
+            continue;
+        }
+        changed = changed || std::any_of(from, to, [value](QRgb old) {
+            return old != value;
+        });
+        std::fill(from, to, value);
+    }
+    held_.changed = changed;
+}
+
+void DrawingSurface::settleHeldDot()
+{
+    drawHeldDot();
+    if (held_.state == HeldDot::drawn && held_.changed) {
+        changed(held_.box);
+    }
+    held_.state = HeldDot::none;
 }
 
 void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
 {
     prepareImage();
-    settlePendingDot();
+    settleHeldDot();
     const double ratio = image_.devicePixelRatio();
     from *= ratio;
     to *= ratio;
@@ -272,7 +285,7 @@ void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, Rgb colour)
 void DrawingSurface::Cls()
 {
     prepareImage();
-    pendingDot_.reset();
+    held_.state = HeldDot::none;
     image_.fill(toQColor(back_));
     changed(image_.rect());
 }
@@ -315,7 +328,7 @@ void DrawingSurface::changed(const QRect& deviceRect)
 void DrawingSurface::flushChanges()
 {
     flushPosted_ = false;
-    settlePendingDot();
+    settleHeldDot();
     if (changedRects_.empty()) {
         return;
     }
@@ -340,6 +353,7 @@ void DrawingSurface::flushChanges()
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
     refreshImage();
+    drawHeldDot();
     const double ratio = image_.devicePixelRatio();
     QPainter painter(this);
     for (const QRect& r : event->region()) {
