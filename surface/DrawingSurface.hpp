@@ -105,6 +105,8 @@ private:
     void updateDevicePen();
     void placeChildren();
     void changed(const QRect& deviceRect);
+    static QRect joined(const QRect& a, const QRect& b);
+    static bool worthJoining(const QRect& a, const QRect& b);
     static int nearest(double v);
     // Draws the held dot into the image; the picture looked at is then complete.
     void drawHeldDot() const;
