@@ -55,6 +55,41 @@ bool drawable(QPointF devicePoint)
         && std::abs(devicePoint.y()) < limit;
 }
 
+// std::lround without the library call; exact, as v is within the drawable range.
+int nearest(double v)
+{
+    const auto whole = static_cast<int>(v);
+    const double rest = v - whole;
+    return whole + (rest >= 0.5 ? 1 : 0) - (rest <= -0.5 ? 1 : 0);
+}
+
+QRect joined(const QRect& a, const QRect& b)
+{
+    return {QPoint(std::min(a.left(), b.left()), std::min(a.top(), b.top())),
+        QPoint(std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom()))};
+}
+
+long long area(const QRect& r)
+{
+    return static_cast<long long>(r.width()) * r.height();
+}
+
+// Joins b into a when that is cheaper than repainting both: each rectangle
+// repainted costs the program and the window system about as much as
+// copying this many pixels more (measured under Xvfb; overlapping
+// rectangles also split into bands). So a moving chain becomes one
+// rectangle, while a lone moving dot stays small.
+bool joinedInto(QRect& a, const QRect& b)
+{
+    constexpr long long slack = 16384;
+    const QRect both = joined(a, b);
+    if (area(both) > area(a) + area(b) + slack) {
+        return false;
+    }
+    a = both;
+    return true;
+}
+
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget* parent)
@@ -107,6 +142,9 @@ bool DrawingSurface::ensureImage()
     image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     imageRatio_ = ratio;
+    imageSize_ = deviceSize;
+    stride_ = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / sizeof(QRgb));
+    pixels_ = nullptr;
     image_.fill(toQColor(back_));
     updateDevicePen();
     return hadPicture;
@@ -122,7 +160,7 @@ void DrawingSurface::refreshImage()
 void DrawingSurface::prepareImage()
 {
     // Size and pixel ratio are checked on resize and repaint, not per dot.
-    if (image_.isNull()) {
+    if (imageSize_.isEmpty()) {
         ensureImage();
     }
 }
@@ -179,7 +217,8 @@ void DrawingSurface::PSet(float x, float y, Rgb colour)
     const QRect box(nearest(centre.x() - d / 2.0), nearest(centre.y() - d / 2.0), d, d);
     // A new dot over exactly the pixels of a held one that is not yet in
     // the image replaces it: a dot erased and redrawn in place costs one dot.
-    if (held_.state != HeldDot::waiting || held_.box != box) {
+    const bool replaces = held_.state == HeldDot::waiting && held_.box == box;
+    if (!replaces) {
         settleHeldDot();
     }
     if (d != shapeDiameter_) {
@@ -190,14 +229,7 @@ void DrawingSurface::PSet(float x, float y, Rgb colour)
     held_.shape = shape_;
     held_.value = qRgb(colour.r, colour.g, colour.b);
     held_.state = HeldDot::waiting;
-}
-
-int DrawingSurface::nearest(double v)
-{
-    // std::lround without the library call; exact, as v is within the drawable range.
-    const auto whole = static_cast<int>(v);
-    const double rest = v - whole;
-    return whole + (rest >= 0.5 ? 1 : 0) - (rest <= -0.5 ? 1 : 0);
+    held_.replaces = replaces;
 }
 
 void DrawingSurface::drawHeldDot() const
@@ -209,14 +241,18 @@ void DrawingSurface::drawHeldDot() const
     const QRect& box = held_.box;
     const QRgb value = held_.value;
     const std::vector<Span>& shape = *held_.shape;
-    const int w = image_.width();
-    const int rows = std::min(box.height(), image_.height() - box.top());
-    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
-    const auto stride = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / sizeof(QRgb));
-    bool changed = false;
-    for (int j = std::max(0, -box.top()); j < rows; ++j) {
+    const int w = imageSize_.width();
+    const int rows = std::min(box.height(), imageSize_.height() - box.top());
+    if (pixels_ == nullptr) {
+        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+    }
+    // Only a dot over the pixels of one it replaced has to look whether it
+    // changes any; elsewhere a dot that moves is taken as a change unread.
+    bool changed = !held_.replaces;
+    const int firstRow = std::max(0, -box.top());
+    QRgb* line = pixels_ + static_cast<std::ptrdiff_t>(box.top() + firstRow) * stride_;
+    for (int j = firstRow; j < rows; ++j, line += stride_) {
         const Span span = shape[static_cast<std::size_t>(j)];
-        QRgb* line = bits + (box.top() + j) * stride;
         QRgb* from = line + std::max(0, box.left() + span.dx);
         QRgb* to = line + std::min(w, box.left() + span.dx + span.length);
         if (from >= to) {
@@ -252,6 +288,7 @@ void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
     // Drawn in device pixels with a whole pen width, so a line drawn again in
     // the background colour covers exactly the same pixels at every zoom.
     const int pen = devicePen_;
+    pixels_ = nullptr;
     image_.setDevicePixelRatio(1);
     {
         QPainter painter(&image_);
@@ -287,6 +324,7 @@ void DrawingSurface::Cls()
 {
     prepareImage();
     held_.state = HeldDot::none;
+    pixels_ = nullptr;
     image_.fill(toQColor(back_));
     changed(image_.rect());
 }
@@ -310,13 +348,12 @@ void DrawingSurface::placeChildren()
 
 void DrawingSurface::changed(const QRect& deviceRect)
 {
-    if (!changedRects_.empty() && worthJoining(changedRects_.back(), deviceRect)) {
-        changedRects_.back() = joined(changedRects_.back(), deviceRect);
-    } else {
+    if (changedRects_.empty() || !joinedInto(changedRects_.back(), deviceRect)) {
         // A long run without an event loop (a benchmark) keeps only the bounds.
         constexpr std::size_t mostRects = 1024;
         if (changedRects_.size() >= mostRects) {
-            changedRects_.assign(1, std::accumulate(changedRects_.begin(), changedRects_.end(), QRect(), joined));
+            changedRects_.assign(
+                1, std::accumulate(changedRects_.begin() + 1, changedRects_.end(), changedRects_.front(), joined));
         }
         changedRects_.push_back(deviceRect);
     }
@@ -324,28 +361,6 @@ void DrawingSurface::changed(const QRect& deviceRect)
         flushPosted_ = true;
         QMetaObject::invokeMethod(this, &DrawingSurface::flushChanges, Qt::QueuedConnection);
     }
-}
-
-QRect DrawingSurface::joined(const QRect& a, const QRect& b)
-{
-    if (a.isEmpty()) {
-        return b;
-    }
-    return {QPoint(std::min(a.left(), b.left()), std::min(a.top(), b.top())),
-        QPoint(std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom()))};
-}
-
-bool DrawingSurface::worthJoining(const QRect& a, const QRect& b)
-{
-    // Each rectangle repainted costs the program and the window system
-    // about as much as copying this many pixels more (measured under Xvfb;
-    // overlapping rectangles also split into bands). So a moving chain
-    // becomes one rectangle, while a lone moving dot stays small.
-    constexpr long long slack = 16384;
-    const auto area = [](const QRect& r) {
-        return static_cast<long long>(r.width()) * r.height();
-    };
-    return area(joined(a, b)) <= area(a) + area(b) + slack;
 }
 
 void DrawingSurface::flushChanges()
@@ -362,9 +377,7 @@ void DrawingSurface::flushChanges()
     });
     std::vector<QRect> joinedRects;
     for (const QRect& r : changedRects_) {
-        if (!joinedRects.empty() && worthJoining(joinedRects.back(), r)) {
-            joinedRects.back() = joined(joinedRects.back(), r);
-        } else {
+        if (joinedRects.empty() || !joinedInto(joinedRects.back(), r)) {
             joinedRects.push_back(r);
         }
     }

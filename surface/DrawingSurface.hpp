@@ -56,6 +56,7 @@ public:
     const QImage& image() const
     {
         drawHeldDot();
+        pixels_ = nullptr; // a copy may share them now
         return image_;
     }
 
@@ -85,13 +86,16 @@ private:
 
     // The last dot, held back from the image until the next drawing: a dot
     // drawn next over exactly its pixels replaces it unseen. Once drawn, it
-    // knows whether it changed any pixel.
+    // knows whether it changed any pixel; only one that replaced another
+    // reads the pixels to find out (the chain at rest), any other counts
+    // as a change.
     struct HeldDot {
         enum State { none, waiting, drawn };
         QRect box;
         const std::vector<Span>* shape = nullptr;
         QRgb value = 0;
         State state = none;
+        bool replaces = false;
         bool changed = false;
     };
 
@@ -105,9 +109,6 @@ private:
     void updateDevicePen();
     void placeChildren();
     void changed(const QRect& deviceRect);
-    static QRect joined(const QRect& a, const QRect& b);
-    static bool worthJoining(const QRect& a, const QRect& b);
-    static int nearest(double v);
     // Draws the held dot into the image; the picture looked at is then complete.
     void drawHeldDot() const;
     // Draws the held dot and adds its pixels to the changed area if it changed any.
@@ -119,6 +120,11 @@ private:
     int devicePen_ = 1; // the pen width in device pixels, zoom included
     mutable QImage image_;
     double imageRatio_ = 1; // the image's devicePixelRatio, read per dot
+    QSize imageSize_;
+    std::ptrdiff_t stride_ = 0; // in pixels
+    // The image's pixels while no copy of it can share them: taken with
+    // bits() (which detaches) once, not per dot.
+    mutable QRgb* pixels_ = nullptr;
     bool flushPosted_ = false;
     std::vector<QRect> changedRects_;
     mutable HeldDot held_;
