@@ -250,18 +250,18 @@ void DrawingSurface::drawHeldDot() const
     // changes any; elsewhere a dot that moves is taken as a change unread.
     bool changed = !held_.replaces;
     const int firstRow = std::max(0, -box.top());
-    QRgb* line = pixels_ + static_cast<std::ptrdiff_t>(box.top() + firstRow) * stride_;
+    QRgb* line = firstRow < rows ? pixels_ + static_cast<std::ptrdiff_t>(box.top() + firstRow) * stride_ : nullptr;
     for (int j = firstRow; j < rows; ++j, line += stride_) {
         const Span span = shape[static_cast<std::size_t>(j)];
-        QRgb* from = line + std::max(0, box.left() + span.dx);
-        QRgb* to = line + std::min(w, box.left() + span.dx + span.length);
+        const int from = std::max(0, box.left() + span.dx);
+        const int to = std::min(w, box.left() + span.dx + span.length);
         if (from >= to) {
             continue;
         }
-        changed = changed || std::any_of(from, to, [value](QRgb old) {
+        changed = changed || std::any_of(line + from, line + to, [value](QRgb old) {
             return old != value;
         });
-        std::fill(from, to, value);
+        std::fill(line + from, line + to, value);
     }
     held_.changed = changed;
 }
