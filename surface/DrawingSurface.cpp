@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace surface {
 
@@ -52,6 +53,41 @@ bool drawable(QPointF devicePoint)
     constexpr double limit = 1e7;
     return std::isfinite(devicePoint.x()) && std::isfinite(devicePoint.y()) && std::abs(devicePoint.x()) < limit
         && std::abs(devicePoint.y()) < limit;
+}
+
+// std::lround without the library call; exact, as v is within the drawable range.
+int nearest(double v)
+{
+    const auto whole = static_cast<int>(v);
+    const double rest = v - whole;
+    return whole + (rest >= 0.5 ? 1 : 0) - (rest <= -0.5 ? 1 : 0);
+}
+
+QRect joined(const QRect& a, const QRect& b)
+{
+    return {QPoint(std::min(a.left(), b.left()), std::min(a.top(), b.top())),
+        QPoint(std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom()))};
+}
+
+long long area(const QRect& r)
+{
+    return static_cast<long long>(r.width()) * r.height();
+}
+
+// Joins b into a when that is cheaper than repainting both: each rectangle
+// repainted costs the program and the window system about as much as
+// copying this many pixels more (measured under Xvfb; overlapping
+// rectangles also split into bands). So a moving chain becomes one
+// rectangle, while a lone moving dot stays small.
+bool joinedInto(QRect& a, const QRect& b)
+{
+    constexpr long long slack = 16384;
+    const QRect both = joined(a, b);
+    if (area(both) > area(a) + area(b) + slack) {
+        return false;
+    }
+    a = both;
+    return true;
 }
 
 } // namespace
@@ -102,8 +138,13 @@ bool DrawingSurface::ensureImage()
         return false;
     }
     const bool hadPicture = !image_.isNull();
+    held_.state = HeldDot::none;
     image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
+    imageRatio_ = ratio;
+    imageSize_ = deviceSize;
+    stride_ = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / sizeof(QRgb));
+    pixels_ = nullptr;
     image_.fill(toQColor(back_));
     updateDevicePen();
     return hadPicture;
@@ -119,7 +160,7 @@ void DrawingSurface::refreshImage()
 void DrawingSurface::prepareImage()
 {
     // Size and pixel ratio are checked on resize and repaint, not per dot.
-    if (image_.isNull()) {
+    if (imageSize_.isEmpty()) {
         ensureImage();
     }
 }
@@ -167,68 +208,77 @@ void DrawingSurface::updateDevicePen()
 void DrawingSurface::PSet(float x, float y, Rgb colour)
 {
     prepareImage();
-    const double ratio = image_.devicePixelRatio();
+    const double ratio = imageRatio_;
     const int d = devicePen_;
-    const QPointF centre = toPixel(x, y) * ratio;
+    const QPointF centre(scale_.toPixelX(x, width()) * ratio, scale_.toPixelY(y, height()) * ratio);
     if (!drawable(centre)) {
         return;
+    }
+    const QRect box(nearest(centre.x() - d / 2.0), nearest(centre.y() - d / 2.0), d, d);
+    // A new dot over exactly the pixels of a held one that is not yet in
+    // the image replaces it: a dot erased and redrawn in place costs one dot.
+    const bool replaces = held_.state == HeldDot::waiting && held_.box == box;
+    if (!replaces) {
+        settleHeldDot();
     }
     if (d != shapeDiameter_) {
         shape_ = &dotSpans(d);
         shapeDiameter_ = d;
     }
-    const int left = static_cast<int>(std::lround(centre.x() - d / 2.0));
-    const int top = static_cast<int>(std::lround(centre.y() - d / 2.0));
-    const QRgb value = qRgb(colour.r, colour.g, colour.b);
-    const int rows = std::min(d, image_.height() - top);
-    const int w = image_.width();
-    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
-    const auto stride = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / sizeof(QRgb));
-    PendingDot dot{QRect(left, top, d, d), false, true, value};
-    bool seen = false;
-    for (int j = std::max(0, -top); j < rows; ++j) {
-        const Span span = (*shape_)[static_cast<std::size_t>(j)];
-        const int from = std::max(0, left + span.dx);
-        const int to = std::min(w, left + span.dx + span.length);
-        QRgb* line = bits + (top + j) * stride;
-        for (int i = from; i < to; ++i) {
-            const QRgb old = line[i];
-            if (!seen) {
-                dot.before = old;
-                seen = true;
-            }
-            dot.uniform = dot.uniform && old == dot.before;
-            dot.changed = dot.changed || old != value;
-            line[i] = value;
-        }
-    }
-    if (pendingDot_ && pendingDot_->rect == dot.rect) {
-        // This dot covers exactly the pixels of the one before it: together
-        // they changed something only if those pixels were not already all
-        // of this colour (the chain at rest erases and redraws in place).
-        const bool netChange = seen && !(pendingDot_->uniform && pendingDot_->before == value);
-        pendingDot_.reset();
-        if (netChange) {
-            changed(dot.rect);
-        }
-        return;
-    }
-    settlePendingDot();
-    pendingDot_ = dot;
+    held_.box = box;
+    held_.shape = shape_;
+    held_.value = qRgb(colour.r, colour.g, colour.b);
+    held_.state = HeldDot::waiting;
+    held_.replaces = replaces;
 }
 
-void DrawingSurface::settlePendingDot()
+void DrawingSurface::drawHeldDot() const
 {
-    if (pendingDot_ && pendingDot_->changed) {
-        changed(pendingDot_->rect);
+    if (held_.state != HeldDot::waiting) {
+        return;
     }
-    pendingDot_.reset();
+    held_.state = HeldDot::drawn;
+    const QRect& box = held_.box;
+    const QRgb value = held_.value;
+    const std::vector<Span>& shape = *held_.shape;
+    const int w = imageSize_.width();
+    const int rows = std::min(box.height(), imageSize_.height() - box.top());
+    if (pixels_ == nullptr) {
+        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+    }
+    // Only a dot over the pixels of one it replaced has to look whether it
+    // changes any; elsewhere a dot that moves is taken as a change unread.
+    bool changed = !held_.replaces;
+    const int firstRow = std::max(0, -box.top());
+    QRgb* line = firstRow < rows ? pixels_ + static_cast<std::ptrdiff_t>(box.top() + firstRow) * stride_ : nullptr;
+    for (int j = firstRow; j < rows; ++j, line += stride_) {
+        const Span span = shape[static_cast<std::size_t>(j)];
+        const int from = std::max(0, box.left() + span.dx);
+        const int to = std::min(w, box.left() + span.dx + span.length);
+        if (from >= to) {
+            continue;
+        }
+        changed = changed || std::any_of(line + from, line + to, [value](QRgb old) {
+            return old != value;
+        });
+        std::fill(line + from, line + to, value);
+    }
+    held_.changed = changed;
+}
+
+void DrawingSurface::settleHeldDot()
+{
+    drawHeldDot();
+    if (held_.state == HeldDot::drawn && held_.changed) {
+        changed(held_.box);
+    }
+    held_.state = HeldDot::none;
 }
 
 void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
 {
     prepareImage();
-    settlePendingDot();
+    settleHeldDot();
     const double ratio = image_.devicePixelRatio();
     from *= ratio;
     to *= ratio;
@@ -238,6 +288,7 @@ void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
     // Drawn in device pixels with a whole pen width, so a line drawn again in
     // the background colour covers exactly the same pixels at every zoom.
     const int pen = devicePen_;
+    pixels_ = nullptr;
     image_.setDevicePixelRatio(1);
     {
         QPainter painter(&image_);
@@ -272,7 +323,8 @@ void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, Rgb colour)
 void DrawingSurface::Cls()
 {
     prepareImage();
-    pendingDot_.reset();
+    held_.state = HeldDot::none;
+    pixels_ = nullptr;
     image_.fill(toQColor(back_));
     changed(image_.rect());
 }
@@ -296,16 +348,15 @@ void DrawingSurface::placeChildren()
 
 void DrawingSurface::changed(const QRect& deviceRect)
 {
-    // A long run without an event loop (a benchmark) keeps only the bounds.
-    constexpr std::size_t mostRects = 1024;
-    if (changedRects_.size() >= mostRects) {
-        QRect bounds;
-        for (const QRect& r : changedRects_) {
-            bounds |= r;
+    if (changedRects_.empty() || !joinedInto(changedRects_.back(), deviceRect)) {
+        // A long run without an event loop (a benchmark) keeps only the bounds.
+        constexpr std::size_t mostRects = 1024;
+        if (changedRects_.size() >= mostRects) {
+            changedRects_.assign(
+                1, std::accumulate(changedRects_.begin() + 1, changedRects_.end(), changedRects_.front(), joined));
         }
-        changedRects_.assign(1, bounds);
+        changedRects_.push_back(deviceRect);
     }
-    changedRects_.push_back(deviceRect);
     if (!flushPosted_) {
         flushPosted_ = true;
         QMetaObject::invokeMethod(this, &DrawingSurface::flushChanges, Qt::QueuedConnection);
@@ -315,31 +366,34 @@ void DrawingSurface::changed(const QRect& deviceRect)
 void DrawingSurface::flushChanges()
 {
     flushPosted_ = false;
-    settlePendingDot();
+    settleHeldDot();
     if (changedRects_.empty()) {
         return;
     }
-    // The changes are joined in vertical strips: a few dozen rectangles per
-    // frame instead of hundreds of dots, each a request to the window system.
-    constexpr int stripWidth = 128;
-    std::map<int, QRect> strips;
+    // The passes of a frame each ran along the picture: neighbours from
+    // all of them are joined where that copies little more.
+    std::sort(changedRects_.begin(), changedRects_.end(), [](const QRect& a, const QRect& b) {
+        return a.left() < b.left();
+    });
+    std::vector<QRect> joinedRects;
     for (const QRect& r : changedRects_) {
-        for (int strip = r.left() / stripWidth; strip <= r.right() / stripWidth; ++strip) {
-            strips[strip] |= r & QRect(strip * stripWidth, r.top(), stripWidth, r.height());
+        if (joinedRects.empty() || !joinedInto(joinedRects.back(), r)) {
+            joinedRects.push_back(r);
         }
     }
+    changedRects_.clear();
     const double ratio = image_.devicePixelRatio();
     QRegion region;
-    for (const auto& [strip, r] : strips) {
+    for (const QRect& r : joinedRects) {
         region += QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect();
     }
-    changedRects_.clear();
     update(region & rect());
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
     refreshImage();
+    drawHeldDot();
     const double ratio = image_.devicePixelRatio();
     QPainter painter(this);
     for (const QRect& r : event->region()) {

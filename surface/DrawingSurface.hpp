@@ -10,17 +10,17 @@
 #include <QWidget>
 
 #include <map>
-#include <optional>
 #include <vector>
 
 namespace surface {
 
 // A picture box: a widget that owns a retained backing image at device
-// resolution, paints into it immediately in user coordinates and only blits
-// it when Qt asks for a repaint. Pen widths are design pixels, scaled by the
-// zoom. What a turn of the event loop changed is collected and repainted
-// once, and only where pixels really changed: a dot erased and drawn again
-// in place repaints nothing. Mouse events are reported in user
+// resolution, paints into it in user coordinates (the last dot held back
+// until the next drawing or look at the image) and only blits it when Qt
+// asks for a repaint. Pen widths are design pixels, scaled by the zoom. What
+// a turn of the event loop changed is collected and repainted once, and only
+// where pixels really changed: a dot erased and drawn again in place is
+// drawn once and repaints nothing. Mouse events are reported in user
 // coordinates with the forms runtime's button numbers (1 left, 2 right,
 // 4 middle; in a move the sum of the buttons held).
 class DrawingSurface : public QWidget, public Canvas {
@@ -53,7 +53,12 @@ public:
     void placeChild(QWidget* child, double left, double top);
 
     // The backing image; its devicePixelRatio is the widget's.
-    const QImage& image() const { return image_; }
+    const QImage& image() const
+    {
+        drawHeldDot();
+        pixels_ = nullptr; // a copy may share them now
+        return image_;
+    }
 
     // Asks for the repaint of what changed since the last call; runs by
     // itself once per turn of the event loop after a change.
@@ -79,13 +84,19 @@ private:
         int length;
     };
 
-    // A dot just painted, kept back from the changed area until the next
-    // drawing: a dot painted over it in place may undo it.
-    struct PendingDot {
-        QRect rect;
-        bool changed;
-        bool uniform; // all its pixels had one colour before
-        QRgb before;
+    // The last dot, held back from the image until the next drawing: a dot
+    // drawn next over exactly its pixels replaces it unseen. Once drawn, it
+    // knows whether it changed any pixel; only one that replaced another
+    // reads the pixels to find out (the chain at rest), any other counts
+    // as a change.
+    struct HeldDot {
+        enum State { none, waiting, drawn };
+        QRect box;
+        const std::vector<Span>* shape = nullptr;
+        QRgb value = 0;
+        State state = none;
+        bool replaces = false;
+        bool changed = false;
     };
 
     // Makes the image anew when the size or pixel ratio changed; true when a
@@ -98,16 +109,25 @@ private:
     void updateDevicePen();
     void placeChildren();
     void changed(const QRect& deviceRect);
-    void settlePendingDot();
+    // Draws the held dot into the image; the picture looked at is then complete.
+    void drawHeldDot() const;
+    // Draws the held dot and adds its pixels to the changed area if it changed any.
+    void settleHeldDot();
 
     UserScale scale_;
     Rgb back_{255, 255, 255};
     int drawWidth_ = 1;
     int devicePen_ = 1; // the pen width in device pixels, zoom included
-    QImage image_;
+    mutable QImage image_;
+    double imageRatio_ = 1; // the image's devicePixelRatio, read per dot
+    QSize imageSize_;
+    std::ptrdiff_t stride_ = 0; // in pixels
+    // The image's pixels while no copy of it can share them: taken with
+    // bits() (which detaches) once, not per dot.
+    mutable QRgb* pixels_ = nullptr;
     bool flushPosted_ = false;
     std::vector<QRect> changedRects_;
-    std::optional<PendingDot> pendingDot_;
+    mutable HeldDot held_;
     std::map<int, std::vector<Span>> dotShapes_;
     int shapeDiameter_ = 0;
     const std::vector<Span>* shape_ = nullptr;

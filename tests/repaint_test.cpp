@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QTest>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -73,6 +74,74 @@ private slots:
         QVERIFY2(painted.width() <= 8 && painted.height() <= 60, qPrintable(QString::number(painted.height())));
         QVERIFY(painted.contains(picture.toPixel(50, 0).toPoint()));
         QVERIFY(painted.contains(picture.toPixel(50, 1).toPoint()));
+    }
+
+    // Frames of dots that move a little, stay or jump: every pixel a frame
+    // changed lies in what it repainted, and a frame that changed none
+    // repaints nothing.
+    void everyChangedPixelIsRepainted_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<float>("step"); // the largest move per frame, in user units
+        QTest::addRow("z 1, creeping") << 1.0 << 0.02F;
+        QTest::addRow("z 1.40625, creeping") << 1.40625 << 0.02F;
+        QTest::addRow("z 1.40625, jumping") << 1.40625 << 2.0F;
+    }
+
+    void everyChangedPixelIsRepainted()
+    {
+        QFETCH(double, zoom);
+        QFETCH(float, step);
+        surface::zoom::setFactor(zoom);
+        DrawingSurface picture;
+        picture.resize(static_cast<int>(400 * zoom), static_cast<int>(200 * zoom));
+        picture.setScale({0, -3, 50, 6});
+        picture.setBackColor(light);
+        picture.setDrawWidth(4);
+        picture.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picture));
+        std::mt19937 random(11);
+        std::uniform_real_distribution<float> move(-step, step);
+        std::vector<float> y(48, 0.0F);
+        for (int i = 0; i < 48; ++i) {
+            picture.PSet(static_cast<float>(i + 1), y[i], black);
+        }
+        QTest::qWait(20);
+        PaintLog log;
+        picture.installEventFilter(&log);
+        int framesChanging = 0;
+        for (int frame = 0; frame < 12; ++frame) {
+            const QImage before = picture.image();
+            log.regions.clear();
+            // Every third frame the chain rests; else every other dot moves.
+            for (int i = 0; i < 48; ++i) {
+                const auto x = static_cast<float>(i + 1);
+                picture.PSet(x, y[i], light);
+                if (frame % 3 != 2 && (i + frame) % 2 == 0) {
+                    y[i] = std::clamp(y[i] + move(random), -2.5F, 2.5F);
+                }
+                picture.PSet(x, y[i], black);
+            }
+            QTest::qWait(20);
+            QRegion repainted;
+            for (const QRegion& r : log.regions) {
+                repainted += r;
+            }
+            const QImage& after = picture.image();
+            int changedPixels = 0;
+            for (int py = 0; py < after.height(); ++py) {
+                for (int px = 0; px < after.width(); ++px) {
+                    if (after.pixel(px, py) != before.pixel(px, py)) {
+                        ++changedPixels;
+                        QVERIFY2(repainted.contains(QPoint(px, py)),
+                            qPrintable(QStringLiteral("frame %1, pixel %2, %3").arg(frame).arg(px).arg(py)));
+                    }
+                }
+            }
+            QCOMPARE(repainted.isEmpty(), changedPixels == 0);
+            framesChanging += changedPixels > 0 ? 1 : 0;
+        }
+        QCOMPARE(framesChanging, 8);
     }
 
     void erasingByRedrawingLeavesNoResidueAtAnyZoom_data()
