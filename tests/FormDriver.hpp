@@ -19,6 +19,9 @@
 // names, buttons clicked, mouse events sent to a surface.
 namespace formDriver {
 
+// A 1024 x 768 screen at 96 dpi, in twips.
+inline constexpr QSizeF screen1024(15360, 11520);
+
 template <typename T> T* control(const QWidget& form, const char* name)
 {
     T* found = form.findChild<T*>(QString::fromLatin1(name));
@@ -62,6 +65,81 @@ inline void mouseAt(
 {
     sendMouse(s, type, s->toPixel(x, y), button, held);
 }
+
+// A program's main window laid out for a 1024 x 768 screen and loaded, as
+// the program starts it.
+template <typename Form> struct Loaded {
+    Form form{screen1024};
+
+    Loaded() { form.Form_Load(); }
+
+    template <typename T = QWidget> T* get(const char* name) const { return control<T>(form, name); }
+    surface::DrawingSurface* picture(const char* name = "Picture1") const { return get<surface::DrawingSurface>(name); }
+    void click(const char* name) const { formDriver::click(form, name); }
+
+    // Whether the run driver stops within two seconds.
+    bool stops() const
+    {
+        return QTest::qWaitFor(
+            [this] {
+                return !form.isRunning();
+            },
+            2000);
+    }
+
+    // Halts the run and waits until the driver has stopped.
+    bool halt() const
+    {
+        if (form.model().halted == 0) {
+            click("Command11");
+        }
+        return stops();
+    }
+
+    // Waits until the model's clock has run on by this much.
+    void passes(double modelTime) const
+    {
+        const double until = form.model().t + modelTime;
+        QTRY_VERIFY_WITH_TIMEOUT(form.model().t >= until, 10000);
+    }
+};
+
+// The same, with the window exposed on the screen.
+template <typename Form> struct Shown : Loaded<Form> {
+    Shown()
+    {
+        if (!QTest::qWaitForWindowExposed(&this->form)) {
+            qFatal("window not exposed");
+        }
+    }
+};
+
+// The same, and active, so that its keys reach it.
+template <typename Form> struct Active : Loaded<Form> {
+    Active()
+    {
+        this->form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&this->form)) {
+            qFatal("window not active");
+        }
+    }
+
+    // A key typed where the focus is, or to the window.
+    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &this->form,
+            static_cast<Qt::Key>(k), modifiers);
+    }
+
+    // Halts the run with its key and waits until the driver has stopped.
+    bool haltByKey()
+    {
+        if (this->form.model().halted == 0) {
+            key(Qt::Key_F5);
+        }
+        return this->stops();
+    }
+};
 
 // Thousands of random clicks, scroll-bar changes and mouse events on the given
 // surfaces, many far outside the window, with the event loop turning now and then.

@@ -2,13 +2,23 @@
 
 #include "surface/DrawingSurface.hpp"
 
-// Reading a drawing surface's backing image in tests, in image pixels.
+// Reading images and a drawing surface's backing image in tests, in image pixels.
 namespace surfacePixels {
+
+// Colours the programs paint with.
+inline constexpr surface::Rgb light = surface::RGB(255, 255, 224);
+inline constexpr surface::Rgb black = surface::RGB(0, 0, 0);
+inline constexpr surface::Rgb pink = surface::RGB(255, 128, 128);
+
+inline surface::Rgb rgbAt(const QImage& image, int x, int y)
+{
+    const QColor c = image.pixelColor(x, y);
+    return surface::RGB(c.red(), c.green(), c.blue());
+}
 
 inline surface::Rgb pixelAt(const surface::DrawingSurface& s, int x, int y)
 {
-    const QColor c = s.image().pixelColor(x, y);
-    return surface::RGB(c.red(), c.green(), c.blue());
+    return rgbAt(s.image(), x, y);
 }
 
 inline int countInRow(const surface::DrawingSurface& s, int row, surface::Rgb colour)

@@ -1,31 +1,24 @@
 #include "chain/Form1.hpp"
 #include "wavepair/Form1.hpp"
 
+#include "FormDriver.hpp"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
-#include <memory>
-
 namespace {
-
-// A 1024 x 768 screen at 96 dpi.
-const QSizeF screen1024(15360, 11520);
 
 QString accessible(const QWidget& form, const char* name, QAccessible::Text text)
 {
-    auto* control = form.findChild<QWidget*>(QString::fromLatin1(name));
-    if (control == nullptr) {
-        qFatal("no control %s", name);
-    }
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(formDriver::control<QWidget>(form, name));
     return face != nullptr ? face->text(text) : QString();
 }
 
 void click(const QWidget& form, const char* name)
 {
-    form.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    formDriver::control<QAbstractButton>(form, name)->click();
 }
 
 // What a screen reader reads: a name and a description for every control,
@@ -34,20 +27,19 @@ template <typename Form>
 void readsAsAScreenReaderWould(const QList<const char*>& controls, const char* toggle, const char* lamp,
     const QString& lampBefore, const QString& lampAfter, const QString& runningSentence)
 {
-    auto form = std::make_unique<Form>(screen1024);
-    form->Form_Load();
+    const formDriver::Loaded<Form> w;
     for (const char* control : controls) {
-        QVERIFY2(!accessible(*form, control, QAccessible::Name).isEmpty(), control);
-        QVERIFY2(!accessible(*form, control, QAccessible::Description).isEmpty(), control);
+        QVERIFY2(!accessible(w.form, control, QAccessible::Name).isEmpty(), control);
+        QVERIFY2(!accessible(w.form, control, QAccessible::Description).isEmpty(), control);
     }
-    QCOMPARE(accessible(*form, lamp, QAccessible::Name), lampBefore);
-    click(*form, toggle);
-    QCOMPARE(accessible(*form, lamp, QAccessible::Name), lampAfter);
+    QCOMPARE(accessible(w.form, lamp, QAccessible::Name), lampBefore);
+    click(w.form, toggle);
+    QCOMPARE(accessible(w.form, lamp, QAccessible::Name), lampAfter);
 
-    QCOMPARE(accessible(*form, "Picture1", QAccessible::Description), runningSentence);
-    click(*form, "Command11");
-    QCOMPARE(accessible(*form, "Command11", QAccessible::Name), QStringLiteral("Weiter"));
-    QVERIFY(accessible(*form, "Picture1", QAccessible::Description).endsWith(QStringLiteral("angehalten.")));
+    QCOMPARE(accessible(w.form, "Picture1", QAccessible::Description), runningSentence);
+    click(w.form, "Command11");
+    QCOMPARE(accessible(w.form, "Command11", QAccessible::Name), QStringLiteral("Weiter"));
+    QVERIFY(accessible(w.form, "Picture1", QAccessible::Description).endsWith(QStringLiteral("angehalten.")));
 }
 
 } // namespace
@@ -74,13 +66,12 @@ private slots:
 
     void theDisplayNamesCarrierAndExcitation()
     {
-        chain::Form1 form(screen1024);
-        form.Form_Load();
-        click(form, "Option2");
-        click(form, "Command7");
-        QCOMPARE(accessible(form, "Picture1", QAccessible::Description),
+        const formDriver::Loaded<chain::Form1> w;
+        click(w.form, "Option2");
+        click(w.form, "Command7");
+        QCOMPARE(accessible(w.form, "Picture1", QAccessible::Description),
             QStringLiteral("Die Pendelkette aus 97 Massen, das linke Ende harmonisch angeregt, die Bewegung läuft."));
-        QCOMPARE(accessible(form, "Text5", QAccessible::Name), QStringLiteral("Harmonische Anregung: an"));
+        QCOMPARE(accessible(w.form, "Text5", QAccessible::Name), QStringLiteral("Harmonische Anregung: an"));
     }
 };
 

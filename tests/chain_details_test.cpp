@@ -2,9 +2,10 @@
 #include "chain/Form2.hpp"
 #include "chain/Form3.hpp"
 
+#include "FormDriver.hpp"
 #include "ResidentMemory.hpp"
+#include "SurfacePixels.hpp"
 #include "surface/ClassicControls.hpp"
-#include "surface/DrawingSurface.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,71 +19,12 @@
 
 #include <random>
 
-using chain::Form1;
-using surface::DrawingSurface;
+using formDriver::click;
+using formDriver::control;
+using formDriver::mouseAt;
 using surface::RGB;
 using surface::Rgb;
-
-namespace {
-
-constexpr Rgb light = RGB(255, 255, 224);
-constexpr Rgb black = RGB(0, 0, 0);
-constexpr Rgb pink = RGB(255, 128, 128);
-
-// A 1024 x 768 screen at 96 dpi.
-const QSizeF screen1024(15360, 11520);
-
-template <typename T> T* control(const QWidget& form, const char* name)
-{
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no control %s", name);
-    }
-    return found;
-}
-
-void click(const Form1& form, const char* name)
-{
-    QTest::mouseClick(control<QAbstractButton>(form, name), Qt::LeftButton);
-}
-
-void mouse(DrawingSurface* s, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, double x, double y)
-{
-    const QPointF local = s->toPixel(x, y);
-    QMouseEvent event(type, local, s->mapToGlobal(local), button, held, Qt::NoModifier);
-    QApplication::sendEvent(s, &event);
-}
-
-Rgb pixel(const QImage& image, int x, int y)
-{
-    const QColor c = image.pixelColor(x, y);
-    return RGB(c.red(), c.green(), c.blue());
-}
-
-struct LoadedForm {
-    Form1 form{screen1024};
-    DrawingSurface* picture = control<DrawingSurface>(form, "Picture1");
-
-    LoadedForm()
-    {
-        form.Form_Load();
-        if (!QTest::qWaitForWindowExposed(&form)) {
-            qFatal("window not exposed");
-        }
-    }
-    void halt()
-    {
-        click(form, "Command11");
-        QTRY_VERIFY(!form.isRunning());
-    }
-    void passes(double modelTime)
-    {
-        const double until = form.model().t + modelTime;
-        QTRY_VERIFY_WITH_TIMEOUT(form.model().t >= until, 10000);
-    }
-};
-
-} // namespace
+using LoadedForm = formDriver::Shown<chain::Form1>;
 
 class ChainDetailsTest : public QObject {
     Q_OBJECT
@@ -95,8 +37,8 @@ private slots:
         LoadedForm f;
         click(f.form, "Command7");
         f.passes(70); // the wave has passed the obstacle's place
-        f.halt();
-        const QImage halted = f.picture->image().copy();
+        QVERIFY(f.halt());
+        const QImage halted = f.picture()->image().copy();
 
         // Markers on and off, tapes laid near the bottom edge, left drags
         // and clicks anywhere over the chain.
@@ -111,14 +53,14 @@ private slots:
                 break;
             case 1: {
                 const double y = tapeHeight(random);
-                mouse(f.picture, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, along(random), y);
-                mouse(f.picture, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, along(random), across(random));
+                mouseAt(f.picture(), QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, along(random), y);
+                mouseAt(f.picture(), QEvent::MouseMove, Qt::NoButton, Qt::RightButton, along(random), across(random));
                 break;
             }
             default:
-                mouse(
-                    f.picture, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, along(random), across(random));
-                mouse(f.picture, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, along(random), across(random));
+                mouseAt(f.picture(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, along(random),
+                    across(random));
+                mouseAt(f.picture(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, along(random), across(random));
             }
         }
         if (f.form.model().obstacle == 1) {
@@ -130,13 +72,14 @@ private slots:
 
         // Every pixel is as at the halt, but for the damping marker, now
         // off, and the tape's ticks on the background near the bottom.
-        const QImage now = f.picture->image();
-        const int tapeTop = static_cast<int>(f.picture->toPixel(0, 2.1).y() * now.devicePixelRatio());
+        const QImage now = f.picture()->image();
+        const int tapeTop = static_cast<int>(f.picture()->toPixel(0, 2.1).y() * now.devicePixelRatio());
         int wrong = 0;
         for (int y = 0; y < now.height(); ++y) {
             for (int x = 0; x < now.width(); ++x) {
-                const Rgb before = pixel(halted, x, y);
-                const Rgb after = pixel(now, x, y);
+                using namespace surfacePixels;
+                const Rgb before = rgbAt(halted, x, y);
+                const Rgb after = rgbAt(now, x, y);
                 const bool expected = before == pink
                     ? after == light
                     : after == before || (y >= tapeTop && before == light && after == black);
@@ -163,10 +106,10 @@ private slots:
         QFETCH(bool, shown);
         LoadedForm f;
         auto* box = control<QLineEdit>(f.form, "Text1");
-        mouse(f.picture, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, 10, 0);
-        mouse(f.picture, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, 20, 0);
+        mouseAt(f.picture(), QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, 10, 0);
+        mouseAt(f.picture(), QEvent::MouseMove, Qt::NoButton, Qt::RightButton, 20, 0);
         QVERIFY(box->isVisible());
-        mouse(f.picture, QEvent::MouseMove, Qt::NoButton, Qt::MouseButtons(held), 25, 1);
+        mouseAt(f.picture(), QEvent::MouseMove, Qt::NoButton, Qt::MouseButtons(held), 25, 1);
         QCOMPARE(box->isVisible(), shown);
     }
 

@@ -7,6 +7,7 @@
 #include "surface/MakerNotice.hpp"
 
 #include "FormDriver.hpp"
+#include "SurfacePixels.hpp"
 
 #include <QApplication>
 #include <QLabel>
@@ -29,32 +30,26 @@ using chain::Form1;
 using formDriver::click;
 using formDriver::control;
 using formDriver::mouseAt;
+using formDriver::screen1024;
 using surface::DrawingSurface;
 using surface::RGB;
 using surface::Rgb;
+using surfacePixels::black;
+using surfacePixels::light;
+using surfacePixels::pink;
+using surfacePixels::rgbAt;
+using LoadedForm = formDriver::Shown<Form1>;
 
 namespace {
 
-constexpr Rgb light = RGB(255, 255, 224);
-constexpr Rgb black = RGB(0, 0, 0);
-constexpr Rgb pink = RGB(255, 128, 128);
 constexpr Rgb magenta = RGB(255, 0, 255);
 constexpr Rgb red = RGB(255, 0, 0);
 constexpr Rgb grey = RGB(192, 192, 192);
 
-// A 1024 x 768 screen at 96 dpi.
-const QSizeF screen1024(15360, 11520);
-
-DrawingSurface* picture(const Form1& form)
-{
-    return control<DrawingSurface>(form, "Picture1");
-}
-
 Rgb pixelAtUser(const DrawingSurface& s, double x, double y)
 {
     const QPointF p = s.toPixel(x, y) * s.image().devicePixelRatio();
-    const QColor c = s.image().pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
-    return RGB(c.red(), c.green(), c.blue());
+    return rgbAt(s.image(), static_cast<int>(p.x()), static_cast<int>(p.y()));
 }
 
 // Pixels of the given colour in the image column at user x, between two user heights.
@@ -65,8 +60,7 @@ int paintedInColumn(const DrawingSurface& s, double x, double yFrom, double yTo,
     const int to = static_cast<int>(s.toPixel(0, yTo).y());
     int n = 0;
     for (int row = std::max(0, from); row <= std::min(s.image().height() - 1, to); ++row) {
-        const QColor c = s.image().pixelColor(column, row);
-        n += RGB(c.red(), c.green(), c.blue()) == colour ? 1 : 0;
+        n += rgbAt(s.image(), column, row) == colour ? 1 : 0;
     }
     return n;
 }
@@ -76,27 +70,6 @@ void rightDrag(DrawingSurface* s, double fromX, double fromY, double toX)
     mouseAt(s, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, fromX, fromY);
     mouseAt(s, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, toX, fromY + 0.7);
 }
-
-struct LoadedForm {
-    Form1 form{screen1024};
-    LoadedForm()
-    {
-        form.Form_Load();
-        if (!QTest::qWaitForWindowExposed(&form)) {
-            qFatal("window not exposed");
-        }
-    }
-    void halt()
-    {
-        click(form, "Command11");
-        QTRY_VERIFY(!form.isRunning());
-    }
-    void passes(double modelTime)
-    {
-        const double until = form.model().t + modelTime;
-        QTRY_VERIFY_WITH_TIMEOUT(form.model().t >= until, 10000);
-    }
-};
 
 } // namespace
 
@@ -122,7 +95,7 @@ private slots:
         QCOMPARE(f.form.outerSize(), QSizeF(14899.2, 11174.4));
         QCOMPARE(f.form.frameGeometry().size(), QSize(993, 745));
         QCOMPARE(f.form.frameGeometry().topLeft(), QPoint(0, 0));
-        const DrawingSurface* p = picture(f.form);
+        const DrawingSurface* p = f.picture();
         // The surface spans the full client width, from y = 2 to 2002 of 3000.
         QCOMPARE(p->width(), f.form.width());
         QCOMPARE(p->y(), qRound(2.0 * f.form.height() / 3000));
@@ -221,8 +194,8 @@ private slots:
     {
         LoadedForm f;
         f.passes(2);
-        f.halt();
-        const DrawingSurface& p = *picture(f.form);
+        QVERIFY(f.halt());
+        const DrawingSurface& p = *f.picture();
         for (int i = 0; i < 98; ++i) {
             QCOMPARE(pixelAtUser(p, i + 1, 0), black);
         }
@@ -237,7 +210,7 @@ private slots:
         LoadedForm f;
         click(f.form, "Command7");
         f.passes(20);
-        f.halt();
+        QVERIFY(f.halt());
         QCOMPARE(formDriver::caption(f.form, "Command11"), QStringLiteral("Weiter"));
         QCOMPARE(formDriver::caption(f.form, "Label6"), QStringLiteral("Halt"));
         const chain::ChainModel atHalt = f.form.model();
@@ -250,7 +223,7 @@ private slots:
         QCOMPARE(formDriver::caption(f.form, "Label6"), QStringLiteral("Harmonisch bewegt"));
         QVERIFY(f.form.isRunning());
         f.passes(15);
-        f.halt();
+        QVERIFY(f.halt());
 
         // The same number of passes run straight through gives the same chain.
         chain::ChainModel reference;
@@ -272,7 +245,7 @@ private slots:
         QCOMPARE(formDriver::caption(f.form, "Command8"), QStringLiteral("   Stopp"));
         QVERIFY(f.form.model().t < 0.5);
         f.passes(3);
-        f.halt();
+        QVERIFY(f.halt());
         // Two blanks, then the time to a hundredth with the German comma.
         QVERIFY2(QRegularExpression(QStringLiteral("^  [1-9][0-9]*(,[0-9]{1,2})?$"))
                      .match(formDriver::caption(f.form, "Text4"))
@@ -286,8 +259,8 @@ private slots:
     {
         LoadedForm f;
         f.passes(1);
-        f.halt();
-        const DrawingSurface& p = *picture(f.form);
+        QVERIFY(f.halt());
+        const DrawingSurface& p = *f.picture();
 
         click(f.form, "Command7");
         QCOMPARE(formDriver::caption(f.form, "Text5"), QStringLiteral("On"));
@@ -333,8 +306,8 @@ private slots:
         LoadedForm f;
         click(f.form, "Command3");
         f.passes(5);
-        f.halt();
-        QVERIFY(paintedInColumn(*picture(f.form), 47.5, -3, -0.5, picture(f.form)->ForeColor()) > 100);
+        QVERIFY(f.halt());
+        QVERIFY(paintedInColumn(*f.picture(), 47.5, -3, -0.5, f.picture()->ForeColor()) > 100);
     }
 
     void clearingButtonsReachTheChainAndThePicture()
@@ -342,7 +315,7 @@ private slots:
         LoadedForm f;
         click(f.form, "Command7");
         f.passes(30);
-        f.halt();
+        QVERIFY(f.halt());
         const auto& m = f.form.model();
         const double y5 = m.y[5];
         QVERIFY(y5 != 0 && m.v[5] != 0);
@@ -351,7 +324,7 @@ private slots:
         QCOMPARE(m.v[5], 0.0);
         click(f.form, "Command2");
         QCOMPARE(m.y[5], 0.0);
-        QCOMPARE(pixelAtUser(*picture(f.form), 6, y5), light);
+        QCOMPARE(pixelAtUser(*f.picture(), 6, y5), light);
         click(f.form, "Command5");
         QCOMPARE(m.t, 0.0);
         QCOMPARE(formDriver::caption(f.form, "Command11"), QStringLiteral("Weiter"));
@@ -387,8 +360,8 @@ private slots:
     void leftDragMovesTheDrivenEnd()
     {
         LoadedForm f;
-        f.halt();
-        DrawingSurface* p = picture(f.form);
+        QVERIFY(f.halt());
+        DrawingSurface* p = f.picture();
         mouseAt(p, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, 40, 0.5);
         mouseAt(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 60, -1.25);
         QVERIFY(std::abs(f.form.model().y[0] + 1.25) < 0.01);
@@ -424,8 +397,8 @@ private slots:
         QFETCH(double, lastTick);
         QFETCH(double, noTick);
         LoadedForm f;
-        f.halt();
-        DrawingSurface* p = picture(f.form);
+        QVERIFY(f.halt());
+        DrawingSurface* p = f.picture();
         const auto* text1 = control<QLineEdit>(f.form, "Text1");
         const Rgb fore = p->ForeColor();
 
@@ -447,8 +420,8 @@ private slots:
     void tapeBoxGoesWithAnyOtherMove()
     {
         LoadedForm f;
-        f.halt();
-        DrawingSurface* p = picture(f.form);
+        QVERIFY(f.halt());
+        DrawingSurface* p = f.picture();
         const auto* text1 = control<QLineEdit>(f.form, "Text1");
         rightDrag(p, 30, -1, 35);
         mouseAt(p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, 40, -1);
@@ -501,21 +474,19 @@ private slots:
         const auto& m = f.form.model();
 
         // Running and halting at random, then with the run halted throughout.
-        formDriver::storm(f.form, random, buttons, {picture(f.form)}, 4000);
+        formDriver::storm(f.form, random, buttons, {f.picture()}, 4000);
         QVERIFY(formDriver::allFinite(m) && std::isfinite(m.t));
-        if (m.halted == 0) {
-            f.halt();
-        }
+        QVERIFY(f.halt());
         const double haltedAt = m.t;
         std::erase(buttons, std::string_view("Command11"));
-        formDriver::storm(f.form, random, buttons, {picture(f.form)}, 2000);
+        formDriver::storm(f.form, random, buttons, {f.picture()}, 2000);
         QCOMPARE(m.t, haltedAt);
         QVERIFY(!f.form.isRunning());
         QVERIFY(formDriver::allFinite(m));
 
         click(f.form, "Command11");
         f.passes(2);
-        f.halt();
+        QVERIFY(f.halt());
         const double t = m.t;
         QTest::qWait(100);
         QCOMPARE(m.t, t);

@@ -1,5 +1,7 @@
 #include "chain/Form1.hpp"
 
+#include "FormDriver.hpp"
+#include "SurfacePixels.hpp"
 #include "surface/DrawingSurface.hpp"
 #include "surface/PictureExport.hpp"
 
@@ -14,8 +16,7 @@
 
 namespace {
 
-// A 1024 x 768 screen at 96 dpi.
-const QSizeF screen1024(15360, 11520);
+using ActiveForm = formDriver::Active<chain::Form1>;
 
 // A surface with something on it besides the background.
 struct Drawn {
@@ -23,11 +24,11 @@ struct Drawn {
     Drawn()
     {
         picture.resize(200, 100);
-        picture.setBackColor(surface::RGB(255, 255, 224));
+        picture.setBackColor(surfacePixels::light);
         picture.setScale({0, -3, 100, 6});
         picture.setDrawWidth(4);
         for (int x = 0; x < 100; x += 7) {
-            picture.PSet(static_cast<float>(x), static_cast<float>(x % 5 - 2), surface::RGB(0, 0, 0));
+            picture.PSet(static_cast<float>(x), static_cast<float>(x % 5 - 2), surfacePixels::black);
         }
     }
 };
@@ -45,16 +46,13 @@ class ExportTest : public QObject {
 private slots:
     void ctrlCCopiesTheSurfaceAtItsResolution()
     {
-        chain::Form1 form(screen1024);
-        form.Form_Load();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QTRY_VERIFY(form.model().t > 1); // dots off the rest line
-        form.findChild<QWidget*>(QStringLiteral("Command11"))->setFocus();
-        QTest::keyClick(&form, Qt::Key_F5);
-        QTRY_VERIFY(!form.isRunning());
-        QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
-        const auto* picture = form.findChild<surface::DrawingSurface*>(QStringLiteral("Picture1"));
+        ActiveForm w;
+        QTRY_VERIFY(w.form.model().t > 1); // dots off the rest line
+        w.get("Command11")->setFocus();
+        QTest::keyClick(&w.form, Qt::Key_F5);
+        QTRY_VERIFY(!w.form.isRunning());
+        QTest::keyClick(&w.form, Qt::Key_C, Qt::ControlModifier);
+        const auto* picture = w.picture();
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), picture->image().size());
         QVERIFY(samePixels(copied, picture->image()));
@@ -62,23 +60,20 @@ private slots:
 
     void ctrlSOffersANamedFileAndReportsAFailureInGerman()
     {
-        chain::Form1 form(screen1024);
-        form.Form_Load();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
-        auto* dialog = form.findChild<QFileDialog*>();
+        ActiveForm w;
+        QTest::keyClick(&w.form, Qt::Key_S, Qt::ControlModifier);
+        auto* dialog = w.form.findChild<QFileDialog*>();
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Bild speichern"));
         const QString offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
         QVERIFY2(offered.startsWith(QStringLiteral("KETTLAB ") + QDate::currentDate().toString(Qt::ISODate)),
             qPrintable(offered));
-        QVERIFY(form.isRunning()); // the dialog does not stop the run
+        QVERIFY(w.form.isRunning()); // the dialog does not stop the run
 
         QTemporaryDir dir;
         dialog->selectFile(dir.path()); // a folder, not a file
         emit dialog->fileSelected(dir.path());
-        auto* message = form.findChild<QMessageBox*>();
+        auto* message = w.form.findChild<QMessageBox*>();
         QVERIFY(message != nullptr);
         QVERIFY(message->text().startsWith(QStringLiteral("Das Bild konnte nicht unter")));
         QVERIFY(message->isVisible());

@@ -7,7 +7,6 @@
 #include <memory>
 
 using surface::DrawingSurface;
-using surface::RGB;
 
 // Run with QT_SCALE_FACTOR=2: everything keeps its logical size and the
 // backing image has twice the pixels in each direction.
@@ -20,7 +19,7 @@ private slots:
         surface_ = std::make_unique<DrawingSurface>();
         surface_->resize(200, 120);
         surface_->setScale({0, -3, 100, 6});
-        surface_->setBackColor(RGB(255, 255, 224));
+        surface_->setBackColor(surfacePixels::light);
         surface_->show();
         QVERIFY(QTest::qWaitForWindowExposed(surface_.get()));
     }
@@ -39,15 +38,15 @@ private slots:
     void dotsAndLinesCoverTwiceTheirWidthInDevicePixels()
     {
         const auto blackInRow = [&](int row) {
-            return surfacePixels::countInRow(*surface_, row, RGB(0, 0, 0));
+            return surfacePixels::countInRow(*surface_, row, surfacePixels::black);
         };
         surface_->setDrawWidth(4);
-        surface_->PSet(50.0F, 0.0F, RGB(0, 0, 0));
+        surface_->PSet(50.0F, 0.0F, surfacePixels::black);
         QCOMPARE(blackInRow(120), 8);
         QCOMPARE(blackInRow(124), 0);
 
         surface_->Cls();
-        surface_->Line(20.0F, -3.0F, 20.0F, 3.0F, RGB(0, 0, 0));
+        surface_->Line(20.0F, -3.0F, 20.0F, 3.0F, surfacePixels::black);
         QCOMPARE(blackInRow(60), 8);
     }
 

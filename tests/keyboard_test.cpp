@@ -1,6 +1,7 @@
 #include "chain/Form1.hpp"
 #include "wavepair/Form1.hpp"
 
+#include "FormDriver.hpp"
 #include "surface/DrawingSurface.hpp"
 
 #include <QAbstractButton>
@@ -10,56 +11,14 @@
 #include <QStyleFactory>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
-// A 1024 x 768 screen at 96 dpi.
-const QSizeF screen1024(15360, 11520);
-
-// A main window loaded as the program starts it, and active, so that its keys
-// reach it.
-template <typename Form> struct Active {
-    std::unique_ptr<Form> form = std::make_unique<Form>(screen1024);
-
-    Active()
-    {
-        form->Form_Load();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get())) {
-            qFatal("window not active");
-        }
-    }
-    template <typename T = QWidget> T* get(const char* name) const
-    {
-        auto* control = form->template findChild<T*>(QString::fromLatin1(name));
-        if (control == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return control;
-    }
-    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
-    {
-        QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : form.get(),
-            static_cast<Qt::Key>(k), modifiers);
-    }
-    bool halt() const
-    {
-        if (form->model().halted == 0) {
-            key(Qt::Key_F5);
-        }
-        return QTest::qWaitFor(
-            [this] {
-                return !form->isRunning();
-            },
-            2000);
-    }
-};
+using formDriver::Active;
 
 template <typename Form> void tabOrder(const QStringList& expected)
 {
     Active<Form> w;
-    const auto* frame = w.form->template findChild<QFocusFrame*>();
+    const auto* frame = w.form.template findChild<QFocusFrame*>();
     if (frame == nullptr) {
         QFAIL("no focus frame");
     }
@@ -84,13 +43,13 @@ template <typename Form> void tabOrder(const QStringList& expected)
 template <typename Form> void windowKeys()
 {
     Active<Form> w;
-    auto& m = w.form->model();
+    auto& m = w.form.model();
     auto* halt = w.template get<QAbstractButton>("Command11");
 
     w.key(Qt::Key_F5);
     QCOMPARE(m.halted, 1);
     QCOMPARE(halt->text(), QStringLiteral("Weiter"));
-    QTRY_VERIFY(!w.form->isRunning());
+    QTRY_VERIFY(!w.form.isRunning());
     m.y[10] = 1;
     w.key(Qt::Key_F8);
     QCOMPARE(m.y[10], 0.0);
@@ -103,10 +62,10 @@ template <typename Form> void windowKeys()
     }
     QCOMPARE(m.halted, 0);
     QCOMPARE(halt->text(), QStringLiteral("Halt"));
-    QVERIFY(w.form->isRunning());
+    QVERIFY(w.form.isRunning());
 
     // Typing into a text field: none of the keys fires.
-    auto* typing = new QLineEdit(w.form.get());
+    auto* typing = new QLineEdit(&w.form);
     typing->show();
     typing->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), typing);
@@ -123,8 +82,8 @@ template <typename Form> void windowKeys()
 template <typename Form> void handKeys(const char* surfaceName, double limit)
 {
     Active<Form> w;
-    QVERIFY(w.halt());
-    auto& m = w.form->model();
+    QVERIFY(w.haltByKey());
+    auto& m = w.form.model();
     auto* surface = w.template get<surface::DrawingSurface>(surfaceName);
     surface->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), surface);
@@ -151,21 +110,21 @@ template <typename Form> void handKeys(const char* surfaceName, double limit)
 template <typename Form> void singleStep()
 {
     Active<Form> w;
-    auto& m = w.form->model();
+    auto& m = w.form.model();
     m.y[0] = 1.5; // so that a pass changes the chain
     const auto before = m;
     w.key(Qt::Key_F6);
     QCOMPARE(m.v, before.v);
 
-    QVERIFY(w.halt());
+    QVERIFY(w.haltByKey());
     auto expected = m;
     expected.advance();
-    const QImage picture = w.template get<surface::DrawingSurface>("Picture1")->image().copy();
+    const QImage picture = w.picture()->image().copy();
     w.key(Qt::Key_F6);
     QCOMPARE(m.y, expected.y);
     QCOMPARE(m.v, expected.v);
     QCOMPARE(m.yDrawn[0], 1.5); // drawn where it now is
-    QVERIFY(w.template get<surface::DrawingSurface>("Picture1")->image() != picture);
+    QVERIFY(w.picture()->image() != picture);
     QCOMPARE(m.halted, 1);
     QTest::qWait(50);
     QCOMPARE(m.y, expected.y); // and stays halted
@@ -205,10 +164,10 @@ private slots:
         singleStep<wavepair::Form1>();
         // KETTLAB's clock advances by dt.
         Active<chain::Form1> w;
-        QVERIFY(w.halt());
-        const double t = w.form->model().t;
+        QVERIFY(w.haltByKey());
+        const double t = w.form.model().t;
         w.key(Qt::Key_F6);
-        QCOMPARE(w.form->model().t, t + w.form->model().dt);
+        QCOMPARE(w.form.model().t, t + w.form.model().dt);
     }
 };
 

@@ -10,12 +10,11 @@
 #include <vector>
 
 using surface::DrawingSurface;
-using surface::RGB;
 
 namespace {
 
-constexpr surface::Rgb light = RGB(255, 255, 224);
-constexpr surface::Rgb black = RGB(0, 0, 0);
+using surfacePixels::black;
+using surfacePixels::light;
 
 // Collects the regions a widget is asked to repaint.
 class PaintLog : public QObject {

@@ -9,19 +9,16 @@
 #include <QTest>
 
 using surface::DrawingSurface;
-using surface::RGB;
-using surface::Rgb;
 
 namespace {
 
 using surfacePixels::allBackground;
+using surfacePixels::black;
 using surfacePixels::countInColumn;
 using surfacePixels::countInRow;
+using surfacePixels::light;
+using surfacePixels::pink;
 using surfacePixels::pixelAt;
-
-constexpr Rgb light = RGB(255, 255, 224);
-constexpr Rgb black = RGB(0, 0, 0);
-constexpr Rgb pink = RGB(255, 128, 128);
 
 // A 200 x 120 pixel surface with the chain's scale: x 0..100, y -3..3.
 struct ChainLikeSurface {

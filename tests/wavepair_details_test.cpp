@@ -1,6 +1,8 @@
 #include "wavepair/Form1.hpp"
 
+#include "FormDriver.hpp"
 #include "ResidentMemory.hpp"
+#include "SurfacePixels.hpp"
 #include "surface/ClassicControls.hpp"
 #include "surface/DrawingSurface.hpp"
 
@@ -20,50 +22,11 @@ using wavepair::Form1;
 
 namespace {
 
-// A 1024 x 768 screen at 96 dpi.
-const QSizeF screen1024(15360, 11520);
-
-struct Loaded {
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(screen1024);
-
-    Loaded()
-    {
-        form->Form_Load();
-        if (!QTest::qWaitForWindowExposed(form.get())) {
-            qFatal("window not exposed");
-        }
-    }
-
-    template <typename T> T* get(const char* name) const
-    {
-        auto* control = form->findChild<T*>(QString::fromLatin1(name));
-        if (control == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return control;
-    }
-    DrawingSurface* picture(const char* name) const { return get<DrawingSurface>(name); }
-    void click(const char* name) const { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
-    void halt() const
-    {
-        if (form->model().halted == 0) {
-            click("Command11");
-        }
-        if (!QTest::qWaitFor(
-                [this] {
-                    return !form->isRunning();
-                },
-                2000)) {
-            qFatal("run did not halt");
-        }
-    }
-};
+using Loaded = formDriver::Shown<Form1>;
 
 void mouse(DrawingSurface* s, QEvent::Type type, double x, Qt::MouseButton button, Qt::MouseButtons held)
 {
-    const QPointF local = s->toPixel(x, 0.3);
-    QMouseEvent event(type, local, s->mapToGlobal(local), button, held, Qt::NoModifier);
-    QApplication::sendEvent(s, &event);
+    formDriver::mouseAt(s, type, button, held, x, 0.3);
 }
 
 int differingPixels(const QImage& a, const QImage& b)
@@ -80,8 +43,8 @@ int differingPixels(const QImage& a, const QImage& b)
 // The colour a control shows on screen at a point, as the user sees it.
 Rgb shownAt(QWidget* control, QPoint at)
 {
-    const QColor c = control->grab().toImage().pixelColor(at * control->devicePixelRatio());
-    return RGB(c.red(), c.green(), c.blue());
+    const QPoint pixel = at * control->devicePixelRatio();
+    return surfacePixels::rgbAt(control->grab().toImage(), pixel.x(), pixel.y());
 }
 
 } // namespace
@@ -97,8 +60,8 @@ private slots:
         Loaded f;
         f.click("Command3"); // both rows
         f.click("Command7"); // a wave from the left end
-        QTRY_VERIFY_WITH_TIMEOUT(f.form->passesRun() > 250, 10000);
-        f.halt();
+        QTRY_VERIFY_WITH_TIMEOUT(f.form.passesRun() > 250, 10000);
+        QVERIFY(f.halt());
         DrawingSurface* p = f.picture("Picture1");
         const QImage halted = p->image().copy();
 
@@ -116,7 +79,7 @@ private slots:
             mouse(p, QEvent::MouseButtonRelease, overDots(random), b, Qt::NoButton);
             if (b == Qt::RightButton) {
                 // A left drag to the line the right drag left standing takes it away.
-                const float standing = f.form->markerX();
+                const float standing = f.form.markerX();
                 mouse(p, QEvent::MouseButtonPress, overDots(random), Qt::LeftButton, Qt::LeftButton);
                 mouse(p, QEvent::MouseMove, standing, Qt::NoButton, Qt::LeftButton);
                 mouse(p, QEvent::MouseButtonRelease, standing, Qt::LeftButton, Qt::NoButton);
@@ -162,7 +125,7 @@ private slots:
     void aPressOnTheLabelOverTheDisplayDrawsNothing()
     {
         Loaded f;
-        f.halt();
+        QVERIFY(f.halt());
         DrawingSurface* p = f.picture("Picture1");
         const QImage halted = p->image().copy();
         auto* label = f.get<QLabel>("Label5");

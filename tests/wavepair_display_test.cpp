@@ -10,18 +10,17 @@
 #include <limits>
 
 using surface::DrawingSurface;
-using surface::RGB;
 using surface::Rgb;
 using wavepair::WavePairModel;
 
 namespace {
 
+using surfacePixels::black;
 using surfacePixels::countAll;
 using surfacePixels::countInRow;
 using surfacePixels::pixelAt;
 
 constexpr Rgb light = wavepair::displayBackground;
-constexpr Rgb black = RGB(0, 0, 0);
 
 // Whether the colour appears within one pixel of (x, y).
 bool near(const DrawingSurface& s, double x, double y, Rgb colour)

@@ -16,8 +16,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 using surface::DrawingSurface;
 using surface::RGB;
 using surface::Rgb;
@@ -29,21 +27,11 @@ using formDriver::sendMouse;
 using surfacePixels::allBackground;
 using surfacePixels::countInColumn;
 
-// A 1024 x 768 screen at 96 dpi.
-const QSizeF screen1024(15360, 11520);
-
 // The window laid out for a 1024 x 768 screen and loaded, as the program
 // starts it.
-struct Loaded {
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(screen1024);
-
-    Loaded() { form->Form_Load(); }
-
-    template <typename T> T* get(const char* name) const { return formDriver::control<T>(*form, name); }
+struct Loaded : formDriver::Loaded<Form1> {
     QPushButton* button(const char* name) const { return get<QPushButton>(name); }
     QLabel* label(const char* name) const { return get<QLabel>(name); }
-    DrawingSurface* picture(const char* name) const { return get<DrawingSurface>(name); }
-    void click(const char* name) const { formDriver::click(*form, name); }
 
     // Whether exactly one run goes on: passes come, and no faster than one
     // driver makes them at the teaching rate.
@@ -51,25 +39,12 @@ struct Loaded {
     {
         QElapsedTimer clock;
         clock.start();
-        const long long start = form->passesRun();
+        const long long start = form.passesRun();
         QTest::qWait(300);
-        const long long ran = form->passesRun() - start;
+        const long long ran = form.passesRun() - start;
         const long long most
             = clock.elapsed() * surface::RunDriver::passesPerSecond / 1000 + surface::RunDriver::maxPassesPerTick;
         return ran > 0 && ran <= most;
-    }
-
-    // Halts the run and waits until the driver has stopped.
-    bool halt() const
-    {
-        if (form->model().halted == 0) {
-            click("Command11");
-        }
-        return QTest::qWaitFor(
-            [this] {
-                return !form->isRunning();
-            },
-            2000);
     }
 };
 
@@ -82,13 +57,13 @@ private slots:
     void windowAndSurfacesTakeTheirDesignScales()
     {
         Loaded w;
-        QCOMPARE(w.form->windowTitle(),
+        QCOMPARE(w.form.windowTitle(),
             QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' '))
                 + surface::makerNotice());
         // 0.99 of 15360 x 11520 twips, 15 twips to the pixel.
-        QCOMPARE(w.form->frameGeometry().size(), QSize(1014, 760));
-        QCOMPARE(w.form->scale().width, 4000.0);
-        QCOMPARE(w.form->scale().height, 3000.0);
+        QCOMPARE(w.form.frameGeometry().size(), QSize(1014, 760));
+        QCOMPARE(w.form.scale().width, 4000.0);
+        QCOMPARE(w.form.scale().height, 3000.0);
         const auto scaleOf = [&](const char* name) {
             const surface::UserScale& s = w.picture(name)->scale();
             return QRectF(s.left, s.top, s.width, s.height);
@@ -146,7 +121,7 @@ private slots:
             QCOMPARE(c->geometry(), place);
         }
         if (!caption.isNull()) {
-            QCOMPARE(formDriver::caption(*w.form, QTest::currentDataTag()), caption);
+            QCOMPARE(formDriver::caption(w.form, QTest::currentDataTag()), caption);
         }
         if (points > 0) {
             QCOMPARE(c->font().pointSizeF(), points);
@@ -172,13 +147,13 @@ private slots:
     void captionsFitTheirControls()
     {
         Loaded w;
-        for (const QPushButton* b : w.form->findChildren<QPushButton*>()) {
+        for (const QPushButton* b : w.form.findChildren<QPushButton*>()) {
             QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width(), qPrintable(b->text()));
         }
-        for (const QGroupBox* g : w.form->findChildren<QGroupBox*>()) {
+        for (const QGroupBox* g : w.form.findChildren<QGroupBox*>()) {
             QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) <= g->width(), qPrintable(g->title()));
         }
-        for (const QLabel* l : w.form->findChildren<QLabel*>()) {
+        for (const QLabel* l : w.form.findChildren<QLabel*>()) {
             if (!l->text().isEmpty()) {
                 QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
             }
@@ -188,8 +163,8 @@ private slots:
     void runsFromLoadAndDrawsTheChainAndThePictograms()
     {
         Loaded w;
-        QVERIFY(w.form->isRunning());
-        QTRY_VERIFY(w.form->passesRun() >= 2);
+        QVERIFY(w.form.isRunning());
+        QTRY_VERIFY(w.form.passesRun() >= 2);
         QVERIFY(w.halt());
         for (const char* name : {"Picture1", "Picture2", "Picture3"}) {
             QVERIFY2(!allBackground(*w.picture(name)), name);
@@ -201,15 +176,15 @@ private slots:
         Loaded w;
         QVERIFY(w.halt());
         QCOMPARE(w.button("Command11")->text(), QStringLiteral("Weiter"));
-        QCOMPARE(w.form->model().halted, 1);
-        const long long stopped = w.form->passesRun();
+        QCOMPARE(w.form.model().halted, 1);
+        const long long stopped = w.form.passesRun();
         QTest::qWait(100);
-        QCOMPARE(w.form->passesRun(), stopped);
+        QCOMPARE(w.form.passesRun(), stopped);
 
         w.click("Command11");
         QCOMPARE(w.button("Command11")->text(), QStringLiteral("Halt"));
-        QVERIFY(w.form->isRunning());
-        QTRY_VERIFY(w.form->passesRun() > stopped);
+        QVERIFY(w.form.isRunning());
+        QTRY_VERIFY(w.form.passesRun() > stopped);
         QVERIFY(w.oneRun());
     }
 
@@ -226,7 +201,7 @@ private slots:
         QFETCH(QString, lamp);
         QFETCH(bool, drawnAfterWeiter);
         Loaded w;
-        QTRY_VERIFY(w.form->passesRun() >= 1);
+        QTRY_VERIFY(w.form.passesRun() >= 1);
         QVERIFY(w.halt());
         DrawingSurface* picture1 = w.picture("Picture1");
         const QLabel* shown = w.label(qPrintable(lamp));
@@ -242,8 +217,8 @@ private slots:
         QTest::qWait(60);
         QVERIFY(allBackground(*picture1));
         w.click("Command11");
-        const long long passes = w.form->passesRun();
-        QTRY_VERIFY(w.form->passesRun() > passes + 3);
+        const long long passes = w.form.passesRun();
+        QTRY_VERIFY(w.form.passesRun() > passes + 3);
         QCOMPARE(!allBackground(*picture1), drawnAfterWeiter);
 
         w.click(QTest::currentDataTag());
@@ -278,13 +253,13 @@ private slots:
             QCOMPARE(w.label("Label3")->isHidden(), !on);
         }
         QTest::qWait(50);
-        QVERIFY(!w.form->isRunning());
+        QVERIFY(!w.form.isRunning());
     }
 
     void barsSetAmplitudeFrequencyAndStep()
     {
         Loaded w;
-        const auto& m = w.form->model();
+        const auto& m = w.form.model();
         w.get<QScrollBar>("HScroll1")->setValue(20);
         QCOMPARE(m.amplitude, 2.0);
         w.get<QScrollBar>("HScroll2")->setValue(80);
@@ -298,23 +273,23 @@ private slots:
     {
         Loaded w;
         for (int k = 0; k < 20; ++k) {
-            const long long before = w.form->passesRun();
+            const long long before = w.form.passesRun();
             w.click("Command5");
-            QCOMPARE(w.form->passesRun(), before);
+            QCOMPARE(w.form.passesRun(), before);
         }
         QVERIFY(w.oneRun());
 
         w.click("Command7");
-        QTRY_VERIFY(w.form->model().tHarm > 1);
+        QTRY_VERIFY(w.form.model().tHarm > 1);
         QVERIFY(w.halt());
-        const long long passes = w.form->passesRun();
+        const long long passes = w.form.passesRun();
         w.click("Command5");
         QVERIFY(allBackground(*w.picture("Picture1")));
-        QCOMPARE(w.form->model().tHarm, 0.0);
+        QCOMPARE(w.form.model().tHarm, 0.0);
         QCOMPARE(w.button("Command11")->text(), QStringLiteral("Weiter"));
         QTest::qWait(60);
-        QVERIFY(!w.form->isRunning());
-        QCOMPARE(w.form->passesRun(), passes);
+        QVERIFY(!w.form.isRunning());
+        QCOMPARE(w.form.passesRun(), passes);
         QVERIFY(allBackground(*w.picture("Picture1")));
     }
 
@@ -322,14 +297,14 @@ private slots:
     {
         Loaded w;
         QVERIFY(w.halt());
-        const auto before = w.form->model().y;
+        const auto before = w.form.model().y;
         const QImage image = w.picture("Picture1")->image();
         w.click("Command4");
         QTest::qWait(30);
-        QVERIFY(w.form->model().y == before);
+        QVERIFY(w.form.model().y == before);
         QCOMPARE(w.picture("Picture1")->image(), image);
-        QVERIFY(!w.form->isRunning());
-        QVERIFY(w.form->isVisible());
+        QVERIFY(!w.form.isRunning());
+        QVERIFY(w.form.isVisible());
     }
 
     void handExcitationFollowsTheLeftButtonInsideTheField()
@@ -337,7 +312,7 @@ private slots:
         Loaded w;
         QVERIFY(w.halt());
         DrawingSurface* field = w.picture("Picture3");
-        const auto& m = w.form->model();
+        const auto& m = w.form.model();
         const auto userY = [&](double pixelY) {
             return static_cast<double>(static_cast<float>(field->toUser({10, pixelY}).y()));
         };
@@ -393,7 +368,7 @@ private slots:
         // Left: the line follows the pointer and goes on release.
         send(QEvent::MouseButtonPress, 200, Qt::LeftButton, Qt::LeftButton);
         QVERIFY(lineAt(200));
-        QCOMPARE(w.form->markerX(), static_cast<float>(picture1->toUser({200, 300}).x()));
+        QCOMPARE(w.form.markerX(), static_cast<float>(picture1->toUser({200, 300}).x()));
         send(QEvent::MouseMove, 260, Qt::NoButton, Qt::LeftButton);
         QVERIFY(!lineAt(200));
         QVERIFY(lineAt(260));
@@ -408,7 +383,7 @@ private slots:
         QVERIFY(lineAt(450));
         QVERIFY(!lineAt(400));
         QVERIFY(!lineAt(500));
-        QCOMPARE(w.form->markerX(), static_cast<float>(picture1->toUser({450, 300}).x()));
+        QCOMPARE(w.form.markerX(), static_cast<float>(picture1->toUser({450, 300}).x()));
 
         // The middle button draws nothing.
         send(QEvent::MouseButtonPress, 600, Qt::MiddleButton, Qt::MiddleButton);
@@ -443,12 +418,12 @@ private slots:
     {
         Loaded w;
         std::mt19937 random(20260);
-        formDriver::storm(*w.form, random,
+        formDriver::storm(w.form, random,
             {"Command2", "Command3", "Command4", "Command5", "Command7", "Command9", "Command11"},
             {w.picture("Picture1"), w.picture("Picture3")}, 6000);
 
-        const auto& m = w.form->model();
-        QVERIFY(formDriver::allFinite(m) && std::isfinite(w.form->markerX()));
+        const auto& m = w.form.model();
+        QVERIFY(formDriver::allFinite(m) && std::isfinite(w.form.markerX()));
         QVERIFY(m.dt >= 0.02 && m.dt <= 0.4);
         QVERIFY(m.amplitude >= 0 && m.amplitude <= 2);
         QCOMPARE(m.reflector == 1, m.damping == 0);
@@ -462,7 +437,7 @@ private slots:
         QVERIFY(w.oneRun());
         w.click("Command11");
         QCOMPARE(w.button("Command11")->text(), QStringLiteral("Weiter"));
-        QTRY_VERIFY(!w.form->isRunning());
+        QTRY_VERIFY(!w.form.isRunning());
     }
 
     void endAndClosingQuitWithStatusZero()
@@ -475,15 +450,15 @@ private slots:
                 QCoreApplication::exit(1);
             });
             guard.start(10000);
-            QTimer::singleShot(50, w.form.get(), [&w, byButton] {
+            QTimer::singleShot(50, &w.form, [&w, byButton] {
                 if (byButton) {
                     w.click("Command1");
                 } else {
-                    w.form->close();
+                    w.form.close();
                 }
             });
             QCOMPARE(QApplication::exec(), 0);
-            QVERIFY(!w.form->isVisible());
+            QVERIFY(!w.form.isVisible());
         }
     }
 };
