@@ -18,29 +18,21 @@ namespace {
 // bar's step, so ten presses make the default amplitude.
 constexpr double handStep = 0.1;
 
-template <typename T> T* find(const Form1& form, const char* name)
-{
-    return form.findChild<T*>(QString::fromLatin1(name));
-}
-
-QWidget* widget(const Form1& form, const char* name)
-{
-    return find<QWidget>(form, name);
-}
+using surface::designControl;
 
 bool showsOn(const Form1& form, const char* indicator)
 {
-    if (const auto* label = find<QLabel>(form, indicator)) {
+    if (const auto* label = designControl<QLabel>(form, indicator)) {
         return label->text() == QStringLiteral("On");
     }
-    return find<QLineEdit>(form, indicator)->text() == QStringLiteral("On");
+    return designControl<QLineEdit>(form, indicator)->text() == QStringLiteral("On");
 }
 
 QString surfaceSentence(const Form1& form)
 {
-    const bool pendulum = find<QRadioButton>(form, "Option2")->isChecked();
+    const bool pendulum = designControl<QRadioButton>(form, "Option2")->isChecked();
     const bool harmonic = showsOn(form, "Text5");
-    const bool halted = find<QAbstractButton>(form, "Command11")->text() == QStringLiteral("Weiter");
+    const bool halted = designControl<QAbstractButton>(form, "Command11")->text() == QStringLiteral("Weiter");
     return QStringLiteral("Die %1 aus 97 Massen, das linke Ende %2, die Bewegung %3.")
         .arg(pendulum ? QStringLiteral("Pendelkette") : QStringLiteral("Kugel-Feder-Kette"),
             harmonic ? QStringLiteral("harmonisch angeregt") : QStringLiteral("von Hand bewegt"),
@@ -57,26 +49,22 @@ void refresh(const Form1& form)
     };
     for (const Lamp& lamp : {Lamp{"Text5", "Harmonische Anregung"}, Lamp{"Label9", "Dämpfung"},
              Lamp{"Label10", "Brechung"}, Lamp{"Label12", "Hindernis"}}) {
-        widget(form, lamp.name)
+        designControl(form, lamp.name)
             ->setAccessibleName(surface::stateText(QString::fromUtf8(lamp.setting), showsOn(form, lamp.name)));
     }
-    widget(form, "Label5")->setAccessibleName(surface::stateText(QStringLiteral("Dämpfung"), showsOn(form, "Label9")));
-    const QString haltCaption = find<QAbstractButton>(form, "Command11")->text();
-    widget(form, "Command11")->setAccessibleName(haltCaption);
-    const bool clockRuns = find<QAbstractButton>(form, "Command8")->text().contains(QStringLiteral("Stopp"));
-    widget(form, "Command8")
+    designControl(form, "Label5")
+        ->setAccessibleName(surface::stateText(QStringLiteral("Dämpfung"), showsOn(form, "Label9")));
+    const QString haltCaption = designControl<QAbstractButton>(form, "Command11")->text();
+    designControl(form, "Command11")->setAccessibleName(haltCaption);
+    const bool clockRuns = designControl<QAbstractButton>(form, "Command8")->text().contains(QStringLiteral("Stopp"));
+    designControl(form, "Command8")
         ->setAccessibleName(clockRuns ? QStringLiteral("Uhr anhalten") : QStringLiteral("Uhr starten"));
-    widget(form, "Picture1")->setAccessibleDescription(surfaceSentence(form));
+    designControl(form, "Picture1")->setAccessibleDescription(surfaceSentence(form));
 }
 
-void describeControls(const Form1& form)
+void nameControls(const Form1& form)
 {
-    struct Text {
-        const char* control;
-        const char* name;
-        const char* description;
-    };
-    const Text texts[] = {
+    const surface::ControlText texts[] = {
         {"Picture1", "Zeichenfläche der Kette", ""},
         {"HScroll1", "Amplitude", "Amplitude der harmonischen Anregung, 0 bis 2 in Zehnteln."},
         {"Text2", "Amplitude, Anzeige", "Die eingestellte Amplitude."},
@@ -105,17 +93,11 @@ void describeControls(const Form1& form)
         {"Option2", "Pendelkette", "Wellenträger: Massen als Pendel, zur Ruhelage zurückgezogen."},
         {"Label5", "", "Zeigt, ob die Dämpfung an ist."},
     };
-    for (const Text& text : texts) {
-        QWidget* control = widget(form, text.control);
-        if (*text.name != '\0') {
-            control->setAccessibleName(QString::fromUtf8(text.name));
-        }
-        control->setAccessibleDescription(QString::fromUtf8(text.description));
-    }
-    widget(form, "Command11")->setToolTip(QStringLiteral("Halt / Weiter (F5); angehalten: Einzelschritt (F6)"));
-    widget(form, "Command7")->setToolTip(QStringLiteral("Harmonische Anregung ein/aus (F7)"));
-    widget(form, "Command5")->setToolTip(QStringLiteral("Löschen (F8)"));
-    widget(form, "Picture1")
+    surface::describeControls(form, texts);
+    designControl(form, "Command11")->setToolTip(QStringLiteral("Halt / Weiter (F5); angehalten: Einzelschritt (F6)"));
+    designControl(form, "Command7")->setToolTip(QStringLiteral("Harmonische Anregung ein/aus (F7)"));
+    designControl(form, "Command5")->setToolTip(QStringLiteral("Löschen (F8)"));
+    designControl(form, "Picture1")
         ->setToolTip(QStringLiteral("Linkes Ende bewegen: Pfeil hoch/runter, Pos1 setzt es auf null. "
                                     "Bild kopieren: Strg+C, speichern: Strg+S"));
 }
@@ -124,14 +106,15 @@ void describeControls(const Form1& form)
 
 void installKeys(Form1& form)
 {
-    auto* picture = find<surface::DrawingSurface>(form, "Picture1");
+    auto* picture = designControl<surface::DrawingSurface>(form, "Picture1");
     surface::setTabChain(&form,
-        {picture, widget(form, "HScroll1"), widget(form, "HScroll2"), widget(form, "Command7"),
-            widget(form, "Command5"), widget(form, "Command11"), widget(form, "Command1"), widget(form, "Command2"),
-            widget(form, "HScroll3"), widget(form, "Command8"), widget(form, "Command9"), widget(form, "Command3"),
-            widget(form, "Command4"), widget(form, "command6"), widget(form, "Option1"), widget(form, "Option2")});
+        {picture, designControl(form, "HScroll1"), designControl(form, "HScroll2"), designControl(form, "Command7"),
+            designControl(form, "Command5"), designControl(form, "Command11"), designControl(form, "Command1"),
+            designControl(form, "Command2"), designControl(form, "HScroll3"), designControl(form, "Command8"),
+            designControl(form, "Command9"), designControl(form, "Command3"), designControl(form, "Command4"),
+            designControl(form, "command6"), designControl(form, "Option1"), designControl(form, "Option2")});
 
-    describeControls(form);
+    nameControls(form);
     surface::addProgramKeys(&form,
         {QStringLiteral("KETTLAB"), picture, picture,
             [&form] {

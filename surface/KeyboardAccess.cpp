@@ -184,6 +184,17 @@ void describe(QWidget* control, const QString& name, const QString& description)
     control->setAccessibleDescription(description);
 }
 
+void describeControls(const QWidget& window, std::span<const ControlText> texts)
+{
+    for (const ControlText& text : texts) {
+        QWidget* control = designControl(window, text.control);
+        if (*text.name != '\0') {
+            control->setAccessibleName(QString::fromUtf8(text.name));
+        }
+        control->setAccessibleDescription(QString::fromUtf8(text.description));
+    }
+}
+
 QString stateText(const QString& setting, bool on)
 {
     return setting + (on ? QStringLiteral(": an") : QStringLiteral(": aus"));

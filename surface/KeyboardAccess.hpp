@@ -2,12 +2,13 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 class QShortcut;
-class QWidget;
 
 namespace surface {
 
@@ -52,6 +53,21 @@ struct ProgramKeys {
     std::function<void()> refreshTexts;
 };
 void addProgramKeys(QWidget* window, const ProgramKeys& keys);
+
+// A control of the window by its design name.
+template <typename Control = QWidget> Control* designControl(const QWidget& window, const char* name)
+{
+    return window.findChild<Control*>(QString::fromLatin1(name));
+}
+
+// What a screen reader announces of a control found by its design name; an
+// empty name keeps the one the control has or gets from its state.
+struct ControlText {
+    const char* control;
+    const char* name;
+    const char* description;
+};
+void describeControls(const QWidget& window, std::span<const ControlText> texts);
 
 // The German name and description a screen reader announces.
 void describe(QWidget* control, const QString& name, const QString& description);

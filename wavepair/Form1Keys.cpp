@@ -14,20 +14,12 @@ namespace {
 // A tenth of a unit per key, 40 steps over the height of the field.
 constexpr double handStep = 0.1;
 
-template <typename T> T* find(const Form1& form, const char* name)
-{
-    return form.findChild<T*>(QString::fromLatin1(name));
-}
-
-QWidget* widget(const Form1& form, const char* name)
-{
-    return find<QWidget>(form, name);
-}
+using surface::designControl;
 
 // A lamp is on while it is shown.
 bool lit(const Form1& form, const char* lamp)
 {
-    return !widget(form, lamp)->isHidden();
+    return !designControl(form, lamp)->isHidden();
 }
 
 QString surfaceSentence(const Form1& form)
@@ -43,7 +35,7 @@ QString surfaceSentence(const Form1& form)
         rows = QStringLiteral("als Längswelle");
     }
     const bool automatic = lit(form, "Label7");
-    const bool halted = find<QAbstractButton>(form, "Command11")->text() == QStringLiteral("Weiter");
+    const bool halted = designControl<QAbstractButton>(form, "Command11")->text() == QStringLiteral("Weiter");
     return QStringLiteral("Die Kette aus 98 Massen %1, das linke Ende %2, %3, die Bewegung %4.")
         .arg(rows, automatic ? QStringLiteral("automatisch angeregt") : QStringLiteral("von Hand bewegt"),
             lit(form, "Label8") ? QStringLiteral("das rechte Ende reflektiert")
@@ -61,21 +53,16 @@ void refresh(const Form1& form)
     };
     for (const Lamp& lamp : {Lamp{"Label7", "Automatische Anregung"}, Lamp{"Label8", "Reflektor"},
              Lamp{"Label9", "Querwelle"}, Lamp{"Label10", "Längswelle"}}) {
-        widget(form, lamp.name)
+        designControl(form, lamp.name)
             ->setAccessibleName(surface::stateText(QString::fromUtf8(lamp.setting), lit(form, lamp.name)));
     }
-    widget(form, "Command11")->setAccessibleName(find<QAbstractButton>(form, "Command11")->text());
-    widget(form, "Picture1")->setAccessibleDescription(surfaceSentence(form));
+    designControl(form, "Command11")->setAccessibleName(designControl<QAbstractButton>(form, "Command11")->text());
+    designControl(form, "Picture1")->setAccessibleDescription(surfaceSentence(form));
 }
 
-void describeControls(const Form1& form)
+void nameControls(const Form1& form)
 {
-    struct Text {
-        const char* control;
-        const char* name;
-        const char* description;
-    };
-    const Text texts[] = {
+    const surface::ControlText texts[] = {
         {"Picture1", "Anzeige von Längs- und Querwelle", ""},
         {"Picture2", "Sinnbild der Längswelle", "Zeigt, wie die Punkte der Längswelle schwingen."},
         {"Picture3", "Feld für die Anregung von Hand",
@@ -98,18 +85,12 @@ void describeControls(const Form1& form)
         {"Command1", "Ende", "Beendet das Programm."},
         {"Command4", "I", "Ohne Wirkung."},
     };
-    for (const Text& text : texts) {
-        QWidget* control = widget(form, text.control);
-        if (*text.name != '\0') {
-            control->setAccessibleName(QString::fromUtf8(text.name));
-        }
-        control->setAccessibleDescription(QString::fromUtf8(text.description));
-    }
-    widget(form, "Command11")->setToolTip(QStringLiteral("Halt / Weiter (F5); angehalten: Einzelschritt (F6)"));
-    widget(form, "Command7")->setToolTip(QStringLiteral("Automatische Anregung ein/aus (F7)"));
-    widget(form, "Command5")->setToolTip(QStringLiteral("Löschen (F8)"));
-    widget(form, "Picture1")->setToolTip(QStringLiteral("Bild kopieren: Strg+C, speichern: Strg+S"));
-    widget(form, "Picture3")
+    surface::describeControls(form, texts);
+    designControl(form, "Command11")->setToolTip(QStringLiteral("Halt / Weiter (F5); angehalten: Einzelschritt (F6)"));
+    designControl(form, "Command7")->setToolTip(QStringLiteral("Automatische Anregung ein/aus (F7)"));
+    designControl(form, "Command5")->setToolTip(QStringLiteral("Löschen (F8)"));
+    designControl(form, "Picture1")->setToolTip(QStringLiteral("Bild kopieren: Strg+C, speichern: Strg+S"));
+    designControl(form, "Picture3")
         ->setToolTip(QStringLiteral("Linkes Ende bewegen: Pfeil hoch/runter, Pos1 setzt es auf null"));
 }
 
@@ -117,14 +98,15 @@ void describeControls(const Form1& form)
 
 void installKeys(Form1& form)
 {
-    auto* display = find<surface::DrawingSurface>(form, "Picture1");
-    auto* handField = find<surface::DrawingSurface>(form, "Picture3");
+    auto* display = designControl<surface::DrawingSurface>(form, "Picture1");
+    auto* handField = designControl<surface::DrawingSurface>(form, "Picture3");
     surface::setTabChain(&form,
-        {display, handField, widget(form, "HScroll1"), widget(form, "HScroll2"), widget(form, "Command7"),
-            widget(form, "Command5"), widget(form, "Command11"), widget(form, "HScroll3"), widget(form, "Command9"),
-            widget(form, "Command2"), widget(form, "Command3"), widget(form, "Command1"), widget(form, "Command4")});
+        {display, handField, designControl(form, "HScroll1"), designControl(form, "HScroll2"),
+            designControl(form, "Command7"), designControl(form, "Command5"), designControl(form, "Command11"),
+            designControl(form, "HScroll3"), designControl(form, "Command9"), designControl(form, "Command2"),
+            designControl(form, "Command3"), designControl(form, "Command1"), designControl(form, "Command4")});
 
-    describeControls(form);
+    nameControls(form);
     surface::addProgramKeys(&form,
         {QStringLiteral("PAARLAB"), display, handField,
             [&form] {
