@@ -4,23 +4,35 @@
 # Usage: fullscreen_test.sh KETTLAB PAARLAB
 set -euo pipefail
 
+# The frame's place and the client's size, as the X server has them.
+geometry() {
+  timeout 10 xwininfo -id "$1" | grep -E 'Absolute|Width|Height' | tr -s ' '
+}
+
 check() {
   local program=$1 title=$2
   "$program" >/dev/null 2>&1 &
   local pid=$!
   local window=""
-  for _ in $(seq 50); do
-    window=$(xdotool search --name "$title" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  # A sanitizer build on a busy machine may take many seconds to show.
+  for _ in $(seq 600); do
+    window=$(xdotool search --name "$title" 2>/dev/null | head -n 1) || true
+    [ -n "$window" ] && break
     sleep 0.1
   done
+  if [ -z "$window" ]; then
+    kill "$pid" 2>/dev/null || true
+    echo "$program: no window titled '$title' appeared within 60 s" >&2
+    return 1
+  fi
   sleep 1
   local before after
-  before=$(xwininfo -id "$window" | grep -E 'Absolute|Width|Height' | tr -s ' ')
+  before=$(geometry "$window")
   wmctrl -i -r "$window" -b add,fullscreen
   sleep 1
   wmctrl -i -r "$window" -b remove,fullscreen
   sleep 1
-  after=$(xwininfo -id "$window" | grep -E 'Absolute|Width|Height' | tr -s ' ')
+  after=$(geometry "$window")
   kill "$pid"
   if [ "$before" != "$after" ]; then
     printf '%s: after full screen and back the window is\n%s\ninstead of\n%s\n' "$program" "$after" "$before" >&2

@@ -26,3 +26,4 @@ add_dependencies(startup_test kettlab paarlab)
 # Full screen and back needs a real window manager, not the offscreen platform.
 add_test(NAME fullscreen_test
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/fullscreen_test.sh $<TARGET_FILE:kettlab> $<TARGET_FILE:paarlab>)
+set_tests_properties(fullscreen_test PROPERTIES TIMEOUT 240)
