@@ -63,6 +63,15 @@ void ChainProgram::clearPicture(surface::Canvas& picture1)
     drawn_ = {};
 }
 
+void ChainProgram::showMarker(surface::Canvas& picture1, Marker marker, bool on)
+{
+    if (on) {
+        drawMarker(picture1, marker);
+    } else {
+        eraseMarkerOverChain(model_, drawn_, picture1, marker);
+    }
+}
+
 void ChainProgram::showExcitationMode()
 {
     view_.label6 = model_.harmonic == 1 ? "Harmonisch bewegt" : "Bewegung mit Maus";
@@ -95,11 +104,7 @@ void ChainProgram::switchDamping(surface::Canvas& picture1)
 {
     model_.switchDamping();
     view_.dampingOn = model_.damping == 2;
-    if (view_.dampingOn) {
-        drawMarker(picture1, Marker::damping);
-    } else {
-        eraseMarkerOverChain(model_, drawn_, picture1, Marker::damping);
-    }
+    showMarker(picture1, Marker::damping, view_.dampingOn);
 }
 
 void ChainProgram::switchRefraction(surface::Canvas& picture1)
@@ -119,11 +124,7 @@ void ChainProgram::switchObstacle(surface::Canvas& picture1)
 {
     model_.obstacle = flipped(model_.obstacle);
     view_.obstacleOn = model_.obstacle == 1;
-    if (view_.obstacleOn) {
-        drawMarker(picture1, Marker::obstacle);
-    } else {
-        eraseMarkerOverChain(model_, drawn_, picture1, Marker::obstacle);
-    }
+    showMarker(picture1, Marker::obstacle, view_.obstacleOn);
 }
 
 void ChainProgram::switchClock()

@@ -92,6 +92,8 @@ private:
     void advanceAndDraw(surface::Canvas& picture1);
     // Clears the picture and forgets the dots drawn on it.
     void clearPicture(surface::Canvas& picture1);
+    // Draws a marker line, or erases it without cutting into the dots.
+    void showMarker(surface::Canvas& picture1, Marker marker, bool on);
     void showExcitationMode();
     void DrawTapeMarks(surface::Canvas& picture1, double start, int end) const;
 
