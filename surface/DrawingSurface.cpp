@@ -74,21 +74,27 @@ long long area(const QRect& r)
     return static_cast<long long>(r.width()) * r.height();
 }
 
-// Joins b into a when that is cheaper than repainting both: each rectangle
-// repainted costs the program and the window system about as much as
-// copying this many pixels more (measured under Xvfb; overlapping
-// rectangles also split into bands). So a moving chain becomes one
-// rectangle, while a lone moving dot stays small.
+// Joins b into a when that costs no more pixels, as a dot erased and drawn
+// again a little further on.
 bool joinedInto(QRect& a, const QRect& b)
 {
-    constexpr long long slack = 16384;
     const QRect both = joined(a, b);
-    if (area(both) > area(a) + area(b) + slack) {
+    if (area(both) > area(a) + area(b)) {
         return false;
     }
     a = both;
     return true;
 }
+
+// What a frame changed is repainted in rows of this many logical pixels on a
+// fixed grid, and within a row changed spans closer than `rowGap` are joined.
+// Rectangles of one row share their top and bottom, so the window system
+// does not split them into bands, and each dot costs a small rectangle
+// however far its neighbours are. Measured under Xvfb: at 3840 x 2160, a
+// moving chain as one joined rectangle cost 12.6 % of a core and the X
+// server 6.8 %; in rows, 5.7 % and 2.7 %.
+constexpr int rowHeight = 32;
+constexpr int rowGap = 64;
 
 } // namespace
 
@@ -370,24 +376,29 @@ void DrawingSurface::flushChanges()
     if (changedRects_.empty()) {
         return;
     }
-    // The passes of a frame each ran along the picture: neighbours from
-    // all of them are joined where that copies little more.
-    std::sort(changedRects_.begin(), changedRects_.end(), [](const QRect& a, const QRect& b) {
-        return a.left() < b.left();
-    });
-    std::vector<QRect> joinedRects;
+    const double ratio = image_.devicePixelRatio();
+    rowSpans_.clear();
     for (const QRect& r : changedRects_) {
-        if (joinedRects.empty() || !joinedInto(joinedRects.back(), r)) {
-            joinedRects.push_back(r);
+        const QRect logical = (QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect())
+            & rect();
+        for (int row = logical.top() / rowHeight; !logical.isEmpty() && row <= logical.bottom() / rowHeight; ++row) {
+            rowSpans_.push_back({row, logical.left(), logical.right()});
         }
     }
     changedRects_.clear();
-    const double ratio = image_.devicePixelRatio();
-    QRegion region;
-    for (const QRect& r : joinedRects) {
-        region += QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect();
+    std::sort(rowSpans_.begin(), rowSpans_.end());
+    std::vector<QRect> runs;
+    for (const RowSpan& s : rowSpans_) {
+        if (!runs.empty() && runs.back().top() == s.row * rowHeight && s.left <= runs.back().right() + rowGap) {
+            runs.back().setRight(std::max(runs.back().right(), s.right));
+        } else {
+            runs.emplace_back(QPoint(s.left, s.row * rowHeight), QPoint(s.right, s.row * rowHeight + rowHeight - 1));
+        }
     }
-    update(region & rect());
+    // Sorted by row and left, apart from each other: the region's own form.
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    update(region);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)

@@ -84,6 +84,14 @@ private:
         int length;
     };
 
+    // A changed span of one row of the repaint grid, in logical pixels.
+    struct RowSpan {
+        int row;
+        int left;
+        int right;
+        auto operator<=>(const RowSpan&) const = default;
+    };
+
     // The last dot, held back from the image until the next drawing: a dot
     // drawn next over exactly its pixels replaces it unseen. Once drawn, it
     // knows whether it changed any pixel; only one that replaced another
@@ -127,6 +135,7 @@ private:
     mutable QRgb* pixels_ = nullptr;
     bool flushPosted_ = false;
     std::vector<QRect> changedRects_;
+    std::vector<RowSpan> rowSpans_; // reused by each flush
     mutable HeldDot held_;
     std::map<int, std::vector<Span>> dotShapes_;
     int shapeDiameter_ = 0;

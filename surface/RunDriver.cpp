@@ -43,10 +43,8 @@ QWidget* widgetOf(QObject* object)
 WindowFrames::WindowFrames(QWidget* widget)
     : FrameSource(widget)
     , widget_(widget)
-    // Only Wayland's frame callbacks follow the display; elsewhere Qt answers
-    // requestUpdate from a 5 ms timer, so a timer at the refresh rate is the
-    // closer match to the display's frames.
-    , displayFrames_(QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    // Elsewhere Qt answers requestUpdate from a 5 ms timer, not the display.
+    , compositorFrames_(QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
 {
     constexpr double usualHz = 60.0;
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -54,43 +52,74 @@ WindowFrames::WindowFrames(QWidget* widget)
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(std::clamp(static_cast<int>(std::lround(1000.0 / hz)), 4, 33));
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (!timerFrameWanted_) {
+        if (!wanted_ || awaitingCallback_) {
             timer_.stop();
             return;
         }
-        timerFrameWanted_ = false;
-        emit frameReady();
+        deliver();
     });
 }
 
 void WindowFrames::requestFrame()
 {
-    QWindow* window = widget_ != nullptr ? widget_->window()->windowHandle() : nullptr;
-    if (!displayFrames_ || window == nullptr || !window->isExposed()) {
-        timerFrameWanted_ = true;
-        if (!timer_.isActive()) {
-            timer_.start();
-        }
+    wanted_ = true;
+    if (!timer_.isActive()) {
+        timer_.start();
+    }
+    QWidget* top = widget_ != nullptr ? widget_->window() : nullptr;
+    QWindow* window = top != nullptr ? top->windowHandle() : nullptr;
+    if (!compositorFrames_ || window == nullptr || !window->isExposed()) {
         return;
     }
-    if (!requested_) {
+    if (watchedWindow_ != window) {
+        // The widget's own update request is its repaint (and commit); the
+        // window's is the compositor's frame callback.
+        top->installEventFilter(this);
         window->installEventFilter(this);
+        watchedWindow_ = window;
     }
-    requested_ = true;
-    window->requestUpdate();
+    repaintCommits_ = true;
+}
+
+void WindowFrames::deliver()
+{
+    wanted_ = false;
+    awaitingCallback_ = false;
+    emit frameReady();
+}
+
+void WindowFrames::followCommit()
+{
+    if (!wanted_ || awaitingCallback_ || watchedWindow_ == nullptr) {
+        return;
+    }
+    // The repaint has committed, so Qt now waits for the compositor's frame
+    // callback before it answers.
+    awaitingCallback_ = true;
+    timer_.stop();
+    watchedWindow_->requestUpdate();
 }
 
 bool WindowFrames::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::UpdateRequest || !requested_) {
+    if (event->type() != QEvent::UpdateRequest) {
         return FrameSource::eventFilter(watched, event);
     }
-    // The widget window would answer the request with a repaint of the whole
-    // window; the drawing surfaces repaint what changed by themselves.
-    requested_ = false;
-    watched->removeEventFilter(this);
-    emit frameReady();
-    return true;
+    if (watched == watchedWindow_) {
+        if (!awaitingCallback_) {
+            return FrameSource::eventFilter(watched, event);
+        }
+        // The widget window would answer the request with a repaint of the
+        // whole window; the drawing surfaces repaint what changed by themselves.
+        deliver();
+        return true;
+    }
+    if (repaintCommits_ && wanted_) {
+        repaintCommits_ = false;
+        // Runs once the repaint this request starts has been committed.
+        QMetaObject::invokeMethod(this, &WindowFrames::followCommit, Qt::QueuedConnection);
+    }
+    return FrameSource::eventFilter(watched, event);
 }
 
 RunDriver::RunDriver(Pass pass, QObject* parent)

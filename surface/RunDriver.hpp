@@ -9,6 +9,7 @@
 #include <optional>
 
 class QWidget;
+class QWindow;
 
 namespace surface {
 
@@ -25,9 +26,13 @@ signals:
     void frameReady();
 };
 
-// The frames of a widget's window: QWindow::requestUpdate where the platform
-// ties it to the display's refresh, else a timer at the screen's refresh
-// rate, which also stands in before the window is exposed.
+// The frames of a widget's window, from a timer at the screen's refresh rate
+// that also stands in before the window is exposed. On Wayland a frame that
+// showed a change is paced by the compositor instead: the window's repaint
+// committed it, so its frame callback tells when the display has taken it.
+// A frame that showed nothing committed nothing and has no callback to wait
+// for; asking Qt for one then is answered at once, so such a frame keeps to
+// the timer.
 class WindowFrames : public FrameSource {
     Q_OBJECT
 
@@ -40,11 +45,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void deliver();
+    void followCommit();
+
     QPointer<QWidget> widget_;
-    bool displayFrames_;
+    QPointer<QWindow> watchedWindow_;
+    bool compositorFrames_;
     QTimer timer_;
-    bool timerFrameWanted_ = false;
-    bool requested_ = false;
+    bool wanted_ = false;
+    bool repaintCommits_ = false; // a repaint of the window now brings a frame callback
+    bool awaitingCallback_ = false;
 };
 
 // Runs a program's passes between turns of the event loop at a fixed
@@ -63,9 +73,10 @@ public:
     // 120 passes per second: 2 in every frame of a 60 Hz display, 1 at
     // 120 Hz, 4 at 30 Hz, and close to the classic pace of about 100.
     static constexpr int passesPerSecond = 120;
-    // More than this in one frame is a backlog (a display below 24 Hz, a
-    // stalled machine) and is dropped.
-    static constexpr int maxPassesPerTick = 5;
+    // A frame late by up to a twelfth of a second (a 30 Hz display or a busy
+    // compositor that skipped one) still catches up; more than this in one
+    // frame is a backlog (a stalled machine) and is dropped.
+    static constexpr int maxPassesPerTick = 10;
 
     using Clock = std::function<std::chrono::nanoseconds()>;
     // The pass returns false when it finds the run halted; nothing else of

@@ -27,3 +27,13 @@ add_dependencies(startup_test kettlab paarlab)
 add_test(NAME fullscreen_test
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/fullscreen_test.sh $<TARGET_FILE:kettlab> $<TARGET_FILE:paarlab>)
 set_tests_properties(fullscreen_test PROPERTIES TIMEOUT 240)
+
+# Under a real Wayland compositor; timing and cost are only meaningful
+# without the sanitizers.
+if(NOT WELLENLABOR_SANITIZE)
+  add_executable(wayland_test wayland_test.cpp)
+  target_link_libraries(wayland_test PRIVATE chain_ui wavepair_ui Qt6::Test)
+  add_test(NAME wayland_test COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wayland_test.sh
+    $<TARGET_FILE:kettlab> $<TARGET_FILE:paarlab> $<TARGET_FILE:wayland_test>)
+  set_tests_properties(wayland_test PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+endif()
