@@ -1,5 +1,6 @@
 #include "DrawingSurface.hpp"
 
+#include "TouchAsMouse.hpp"
 #include "Zoom.hpp"
 
 #include <QMouseEvent>
@@ -103,6 +104,7 @@ DrawingSurface::DrawingSurface(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    new TouchAsMouse(this); // a finger on a touch screen acts as the mouse
 }
 
 void DrawingSurface::setScale(const UserScale& scale)

@@ -22,7 +22,8 @@ namespace surface {
 // where pixels really changed: a dot erased and drawn again in place is
 // drawn once and repaints nothing. Mouse events are reported in user
 // coordinates with the forms runtime's button numbers (1 left, 2 right,
-// 4 middle; in a move the sum of the buttons held).
+// 4 middle; in a move the sum of the buttons held); a finger acts as the
+// mouse (TouchAsMouse).
 class DrawingSurface : public QWidget, public Canvas {
     Q_OBJECT
 

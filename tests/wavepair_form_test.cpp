@@ -7,6 +7,7 @@
 #include "surface/DrawingSurface.hpp"
 #include "surface/MakerNotice.hpp"
 #include "surface/RunDriver.hpp"
+#include "surface/TouchAsMouse.hpp"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -400,6 +401,48 @@ private slots:
 
         w.click("Command2"); // a cleared display takes the lines with it
         QVERIFY(allBackground(*picture1));
+    }
+
+    // A finger on the display, on the hand field inside it and on a button acts once as the mouse would: logged
+    // is what reaches the program, at the surface's pixel. The finger comes down at the first point of its path,
+    // rests holdMs there, and is lifted at the last.
+    void aFingerActsOnceAsTheMouse()
+    {
+        formDriver::Shown<Form1> w;
+        QStringList log;
+        for (DrawingSurface* s : {w.picture("Picture1"), w.picture("Picture3")}) {
+            for (auto [signal, what] : {std::pair{&DrawingSurface::mouseDown, "down"},
+                     std::pair{&DrawingSurface::mouseMove, "move"}, std::pair{&DrawingSurface::mouseUp, "up"}}) {
+                connect(s, signal, [&log, s, what = what](int button, int /*shift*/, float x, float y) {
+                    const QPoint p = s->toPixel(x, y).toPoint();
+                    log << QStringLiteral("%1 %2 %3,%4").arg(what).arg(button).arg(p.x()).arg(p.y());
+                });
+            }
+        }
+        connect(w.get<QPushButton>("Command5"), &QPushButton::clicked, [&log] {
+            log << "clicked";
+        });
+        const int held = surface::TouchAsMouse::holdMilliseconds + 200;
+        const std::tuple<const char*, int, QList<QPoint>, QStringList> gestures[]
+            = {{"Picture1", 0, {{300, 100}, {300, 160}}, {"down 1 300,100", "move 1 300,160", "up 1 300,160"}},
+                {"Picture1", held, {{400, 100}, {460, 100}},
+                    {"down 2 400,100", "move 2 400,100", "move 2 460,100", "up 2 460,100"}},
+                {"Picture1", 0, {{500, 100}, {502, 101}}, {"down 1 500,100", "up 1 500,100"}}, // a tap with a tremble
+                {"Picture3", 0, {{50, 20}, {50, 150}}, {"down 1 50,20", "move 1 50,150", "up 1 50,150"}},
+                {"Command5", 0, {{20, 10}}, {"clicked"}}};
+        QPointingDevice* finger = QTest::createTouchDevice();
+        for (const auto& [target, holdMs, path, expected] : gestures) {
+            log.clear();
+            QWidget* widget = w.get<>(target);
+            QTest::touchEvent(&w.form, finger).press(0, path.front(), widget);
+            QTest::qWait(holdMs);
+            for (const QPoint& p : path.mid(1)) {
+                QTest::touchEvent(&w.form, finger).move(0, p, widget);
+            }
+            QTest::touchEvent(&w.form, finger).release(0, path.back(), widget);
+            QTest::qWait(50); // whatever came late would be here now
+            QCOMPARE(log, expected);
+        }
     }
 
     void thePictogramsComeBackWithANewBackingImage()
