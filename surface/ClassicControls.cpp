@@ -1,6 +1,7 @@
 #include "ClassicControls.hpp"
 
 #include "Twips.hpp"
+#include "Zoom.hpp"
 
 #include <QChildEvent>
 #include <QGroupBox>
@@ -12,8 +13,9 @@
 #include <QScrollBar>
 #include <QStyleOption>
 #include <QStylePainter>
-#include <qdrawutil.h>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace surface {
@@ -28,6 +30,33 @@ void placeAt(QWidget* control, TwipsRect place)
 QColor toQColor(Rgb c)
 {
     return {c.r, c.g, c.b};
+}
+
+// Design pixels at the zoom of the process, in whole pixels, at least one.
+int zoomedPixels(double designPixels)
+{
+    return std::max(1, static_cast<int>(std::lround(designPixels * zoom::factor())));
+}
+
+// The classic button border, raised or pressed: two rings of one design
+// pixel each, lit at the top and left and shaded at the bottom and right.
+void drawButtonBorder(QPainter& painter, const QRect& r, const QPalette& palette, bool down)
+{
+    const int line = zoomedPixels(1);
+    const QColor rings[2][2] = {
+        {down ? palette.shadow().color() : palette.light().color(),
+            down ? palette.light().color() : palette.shadow().color()},
+        {down ? palette.dark().color() : palette.button().color(),
+            down ? palette.button().color() : palette.dark().color()},
+    };
+    for (int ring = 0; ring < 2; ++ring) {
+        const int in = ring * line;
+        const QRect outer = r.adjusted(in, in, -in, -in);
+        painter.fillRect(QRect(outer.left(), outer.top(), outer.width() - line, line), rings[ring][0]);
+        painter.fillRect(QRect(outer.left(), outer.top(), line, outer.height() - line), rings[ring][0]);
+        painter.fillRect(QRect(outer.left(), outer.bottom() + 1 - line, outer.width(), line), rings[ring][1]);
+        painter.fillRect(QRect(outer.right() + 1 - line, outer.top(), line, outer.height()), rings[ring][1]);
+    }
 }
 
 // A command button. Once it has a BackColor it is filled flat in exactly
@@ -57,7 +86,7 @@ protected:
         }
         QStylePainter painter(this);
         painter.fillRect(rect(), toQColor(*back_));
-        qDrawWinButton(&painter, rect(), palette(), isDown());
+        drawButtonBorder(painter, rect(), palette(), isDown());
         QStyleOptionButton option;
         initStyleOption(&option);
         painter.drawControl(QStyle::CE_PushButtonLabel, option);

@@ -1,7 +1,8 @@
 #include "Startup.hpp"
 
+#include "ZoomedStyle.hpp"
+
 #include <QLibraryInfo>
-#include <QStyleFactory>
 #include <QTranslator>
 
 #include <cstdio>
@@ -52,7 +53,7 @@ Startup::Startup(int& argc, char** argv, const char* program, const char* deskto
     , app_(argc, argv)
 {
     qInstallMessageHandler(toolkitHandler_);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ZoomedStyle);
     QApplication::setApplicationName(QString::fromLatin1(program));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopId));
     installToolkitGerman();

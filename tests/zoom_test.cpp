@@ -4,8 +4,11 @@
 #include "surface/DrawingSurface.hpp"
 #include "surface/Twips.hpp"
 #include "surface/Zoom.hpp"
+#include "surface/ZoomedStyle.hpp"
 
 #include <QGroupBox>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <cmath>
@@ -54,12 +57,25 @@ bool nearly(double actual, double expected)
     return std::abs(actual - expected) <= 1.0;
 }
 
+QRect arrowButton(const QScrollBar& bar, QStyle::SubControl button)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.pageStep = bar.pageStep();
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, button, &bar);
+}
+
 } // namespace
 
 class ZoomTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QApplication::setStyle(new surface::ZoomedStyle); }
     void cleanup() { surface::zoom::setFactor(1.0); }
 
     void theDesignIsScaledToEveryScreen_data()
@@ -82,6 +98,7 @@ private slots:
         // The design: the window at 1024 x 768 and zoom 1.
         const auto design = loadedFor(program, {1024, 768});
         const auto designControls = controlsOf(*design);
+        const int designIndicator = design->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
         const double z = surface::zoom::fitting(screen);
         const auto form = loadedFor(program, screen);
         QCOMPARE(surface::zoom::factor(), z);
@@ -116,6 +133,14 @@ private slots:
             if (!kettlab || control->parentWidget()->objectName() != QLatin1String("Picture1")) {
                 QVERIFY2(nearly(r.x(), d.x() * z) && nearly(r.y(), d.y() * z), qPrintable(name));
             }
+        }
+
+        // The style follows the zoom: the indicators grow with it, a scroll
+        // bar's arrow buttons are square.
+        QVERIFY(nearly(form->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), designIndicator * z));
+        for (const QScrollBar* bar : form->findChildren<QScrollBar*>()) {
+            QCOMPARE(arrowButton(*bar, QStyle::SC_ScrollBarSubLine).width(), bar->height());
+            QCOMPARE(arrowButton(*bar, QStyle::SC_ScrollBarAddLine).width(), bar->height());
         }
 
         auto* picture = qobject_cast<DrawingSurface*>(controls.at("Picture1"));
