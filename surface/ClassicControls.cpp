@@ -96,9 +96,11 @@ private:
     std::optional<Rgb> back_;
 };
 
-// A group box filled exactly in its BackColor, with an etched frame that is
-// drawn above its controls, so a label reaching the bottom edge does not
-// break the line.
+// A group box filled exactly in its BackColor, with an etched frame whose
+// top line runs through the middle of the caption and breaks for it, as on
+// the classic framed box; so it stays above the controls at the top. The
+// frame is drawn above the box's controls, so a label reaching the bottom
+// edge does not break the line; it covers only the frame's lines.
 class FramedBox : public QGroupBox {
 public:
     FramedBox(const QString& caption, QWidget* parent)
@@ -111,17 +113,24 @@ protected:
     void paintEvent(QPaintEvent* /*event*/) override
     {
         // The style's own frame would tint the fill; only the caption is drawn here.
-        QStylePainter painter(this);
-        QStyleOptionGroupBox option;
-        initStyleOption(&option);
-        option.subControls = QStyle::SC_GroupBoxLabel;
-        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
     }
 
     void resizeEvent(QResizeEvent* event) override
     {
         QGroupBox::resizeEvent(event);
         frame_->setGeometry(rect());
+        frame_->setMask(etching().all());
+    }
+
+    void changeEvent(QEvent* event) override
+    {
+        QGroupBox::changeEvent(event);
+        if (event->type() == QEvent::FontChange) {
+            frame_->setMask(etching().all());
+        }
     }
 
     void childEvent(QChildEvent* event) override
@@ -133,6 +142,39 @@ protected:
     }
 
 private:
+    // The dark line and the light line beside it, each one design pixel wide.
+    struct Etching {
+        QRegion shadow;
+        QRegion light;
+        QRegion all() const { return shadow + light; }
+    };
+
+    QRect captionRect() const
+    {
+        if (title().isEmpty()) {
+            return {};
+        }
+        constexpr double indent = 6;
+        const QFontMetrics metrics = fontMetrics();
+        return {zoomedPixels(indent), 0, metrics.horizontalAdvance(title()), metrics.height()};
+    }
+
+    Etching etching() const
+    {
+        const int line = zoomedPixels(1);
+        const QRect caption = captionRect();
+        const int top = caption.isNull() ? 0 : caption.center().y() + 1 - line;
+        const QRect outer(0, top, width() - line, height() - top - line);
+        const auto ring = [line](const QRect& r) {
+            return QRegion(r) - QRegion(r.adjusted(line, line, -line, -line));
+        };
+        constexpr double captionPadding = 2;
+        const QRegion gap = caption.isNull()
+            ? QRegion()
+            : QRegion(caption.adjusted(-zoomedPixels(captionPadding), 0, zoomedPixels(captionPadding), 0));
+        return {ring(outer) - gap, ring(outer.translated(line, line)) - gap};
+    }
+
     class FrameLine : public QWidget {
     public:
         explicit FrameLine(FramedBox* box)
@@ -146,22 +188,14 @@ private:
     protected:
         void paintEvent(QPaintEvent* /*event*/) override
         {
-            QStyleOptionGroupBox option;
-            option.initFrom(box_);
-            option.text = box_->title();
-            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-            // The frame runs below the caption, as the style places both.
-            QRect frame = rect();
-            if (!option.text.isEmpty()) {
-                const QRect caption
-                    = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box_);
-                frame.setTop(caption.bottom() + 1);
-            }
+            const Etching etching = box_->etching();
             QPainter painter(this);
-            painter.setPen(QColor(128, 128, 128));
-            painter.drawRect(frame.adjusted(0, 0, -2, -2));
-            painter.setPen(QColor(255, 255, 255));
-            painter.drawRect(frame.adjusted(1, 1, -1, -1));
+            for (const QRect& r : etching.shadow) {
+                painter.fillRect(r, QColor(128, 128, 128));
+            }
+            for (const QRect& r : etching.light) {
+                painter.fillRect(r, QColor(255, 255, 255));
+            }
         }
 
     private:

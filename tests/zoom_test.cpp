@@ -14,6 +14,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <vector>
 
 using surface::DrawingSurface;
 using surface::RGB;
@@ -67,6 +68,18 @@ QRect arrowButton(const QScrollBar& bar, QStyle::SubControl button)
     option.sliderPosition = bar.sliderPosition();
     option.pageStep = bar.pageStep();
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, button, &bar);
+}
+
+// Where a group box's frame may paint over its controls: its unnamed overlay.
+QRegion borderOf(const QGroupBox& box)
+{
+    QRegion border;
+    for (const QWidget* child : box.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName().isEmpty()) {
+            border += child->mask().translated(child->pos());
+        }
+    }
+    return border;
 }
 
 } // namespace
@@ -136,11 +149,25 @@ private slots:
         }
 
         // The style follows the zoom: the indicators grow with it, a scroll
-        // bar's arrow buttons are square.
+        // bar's arrow buttons are square, a box's frame stays off its controls.
         QVERIFY(nearly(form->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), designIndicator * z));
         for (const QScrollBar* bar : form->findChildren<QScrollBar*>()) {
             QCOMPARE(arrowButton(*bar, QStyle::SC_ScrollBarSubLine).width(), bar->height());
             QCOMPARE(arrowButton(*bar, QStyle::SC_ScrollBarAddLine).width(), bar->height());
+        }
+        for (const QGroupBox* box : form->findChildren<QGroupBox*>()) {
+            // Labels may reach the bottom edge by design; the top row keeps clear.
+            std::map<int, std::vector<const QWidget*>> rows;
+            for (const QWidget* control : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!control->objectName().isEmpty()) {
+                    rows[control->y()].push_back(control);
+                }
+            }
+            const QRegion border = borderOf(*box);
+            QVERIFY(!border.isEmpty());
+            for (const QWidget* control : rows.begin()->second) {
+                QVERIFY2(!border.intersects(control->geometry()), qPrintable(control->objectName()));
+            }
         }
 
         auto* picture = qobject_cast<DrawingSurface*>(controls.at("Picture1"));
