@@ -1,4 +1,6 @@
 #include "chain/Form1.hpp"
+#include "chain/Form2.hpp"
+#include "chain/Form3.hpp"
 #include "wavepair/Form1.hpp"
 
 #include "surface/DrawingSurface.hpp"
@@ -7,6 +9,7 @@
 #include "surface/ZoomedStyle.hpp"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -167,6 +170,17 @@ private slots:
             QVERIFY(!border.isEmpty());
             for (const QWidget* control : rows.begin()->second) {
                 QVERIFY2(!border.intersects(control->geometry()), qPrintable(control->objectName()));
+            }
+        }
+        // The info windows show all their text.
+        if (kettlab) {
+            const chain::Form2 info;
+            const chain::Form3 pendulumInfo;
+            for (const QWidget* window :
+                {static_cast<const QWidget*>(&info), static_cast<const QWidget*>(&pendulumInfo)}) {
+                for (const QLabel* label : window->findChildren<QLabel*>()) {
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+                }
             }
         }
 
