@@ -68,10 +68,6 @@ QRect arrowButton(const QScrollBar& bar, QStyle::SubControl button)
     QStyleOptionSlider option;
     option.initFrom(&bar);
     option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.pageStep = bar.pageStep();
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, button, &bar);
 }
 
