@@ -59,7 +59,12 @@ void refresh(const Form1& form)
     const bool clockRuns = designControl<QAbstractButton>(form, "Command8")->text().contains(QStringLiteral("Stopp"));
     designControl(form, "Command8")
         ->setAccessibleName(clockRuns ? QStringLiteral("Uhr anhalten") : QStringLiteral("Uhr starten"));
-    designControl(form, "Picture1")->setAccessibleDescription(surfaceSentence(form));
+    // The surface's keys are read out after what it shows; it has no
+    // tooltip, which would cover the wave.
+    designControl(form, "Picture1")
+        ->setAccessibleDescription(surfaceSentence(form)
+            + QStringLiteral(" Pfeil hoch und runter bewegen das linke Ende, Pos1 setzt es auf null; "
+                             "Strg+C kopiert das Bild, Strg+S speichert es."));
 }
 
 void nameControls(const Form1& form)
@@ -97,9 +102,6 @@ void nameControls(const Form1& form)
     designControl(form, "Command11")->setToolTip(QStringLiteral("Halt / Weiter (F5); angehalten: Einzelschritt (F6)"));
     designControl(form, "Command7")->setToolTip(QStringLiteral("Harmonische Anregung ein/aus (F7)"));
     designControl(form, "Command5")->setToolTip(QStringLiteral("Löschen (F8)"));
-    designControl(form, "Picture1")
-        ->setToolTip(QStringLiteral("Linkes Ende bewegen: Pfeil hoch/runter, Pos1 setzt es auf null. "
-                                    "Bild kopieren: Strg+C, speichern: Strg+S"));
 }
 
 } // namespace

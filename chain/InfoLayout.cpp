@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <vector>
 
 namespace chain {
 
@@ -53,6 +54,24 @@ private:
     QWidget* window_;
 };
 
+// Line heights grow in whole pixels, the labels with the zoom: on a small
+// screen the text can need a little more height than the design gives it.
+// Then all labels take a slightly smaller size, the same for all.
+void fitText(const std::vector<QLabel*>& labels, QFont font)
+{
+    constexpr double step = 0.95;
+    const double smallest = font.pointSizeF() * 0.7;
+    const auto overflows = [](const QLabel* label) {
+        return label->heightForWidth(label->width()) > label->height();
+    };
+    while (std::any_of(labels.begin(), labels.end(), overflows) && font.pointSizeF() * step >= smallest) {
+        font.setPointSizeF(font.pointSizeF() * step);
+        for (QLabel* label : labels) {
+            label->setFont(font);
+        }
+    }
+}
+
 } // namespace
 
 void buildInfoWindow(
@@ -72,12 +91,13 @@ void buildInfoWindow(
     window->setFixedSize(area.size());
     window->move(area.topLeft());
     new KeepOnScreen(window);
-    bool first = true;
+    std::vector<QLabel*> made;
     for (const InfoLabel& info : labels) {
-        QLabel* label = surface::makeLabel(window, info.text, info.place, font, first ? introduction : body);
+        QLabel* label = surface::makeLabel(window, info.text, info.place, font, made.empty() ? introduction : body);
         label->setObjectName(QString::fromLatin1(info.name));
-        first = false;
+        made.push_back(label);
     }
+    fitText(made, font);
 }
 
 } // namespace chain

@@ -1,6 +1,7 @@
 #include "ClassicControls.hpp"
 
 #include "Twips.hpp"
+#include "Zoom.hpp"
 
 #include <QChildEvent>
 #include <QGroupBox>
@@ -12,8 +13,9 @@
 #include <QScrollBar>
 #include <QStyleOption>
 #include <QStylePainter>
-#include <qdrawutil.h>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace surface {
@@ -28,6 +30,33 @@ void placeAt(QWidget* control, TwipsRect place)
 QColor toQColor(Rgb c)
 {
     return {c.r, c.g, c.b};
+}
+
+// Design pixels at the zoom of the process, in whole pixels, at least one.
+int zoomedPixels(double designPixels)
+{
+    return std::max(1, static_cast<int>(std::lround(designPixels * zoom::factor())));
+}
+
+// The classic button border, raised or pressed: two rings of one design
+// pixel each, lit at the top and left and shaded at the bottom and right.
+void drawButtonBorder(QPainter& painter, const QRect& r, const QPalette& palette, bool down)
+{
+    const int line = zoomedPixels(1);
+    const QColor rings[2][2] = {
+        {down ? palette.shadow().color() : palette.light().color(),
+            down ? palette.light().color() : palette.shadow().color()},
+        {down ? palette.dark().color() : palette.button().color(),
+            down ? palette.button().color() : palette.dark().color()},
+    };
+    for (int ring = 0; ring < 2; ++ring) {
+        const int in = ring * line;
+        const QRect outer = r.adjusted(in, in, -in, -in);
+        painter.fillRect(QRect(outer.left(), outer.top(), outer.width() - line, line), rings[ring][0]);
+        painter.fillRect(QRect(outer.left(), outer.top(), line, outer.height() - line), rings[ring][0]);
+        painter.fillRect(QRect(outer.left(), outer.bottom() + 1 - line, outer.width(), line), rings[ring][1]);
+        painter.fillRect(QRect(outer.right() + 1 - line, outer.top(), line, outer.height()), rings[ring][1]);
+    }
 }
 
 // A command button. Once it has a BackColor it is filled flat in exactly
@@ -57,7 +86,7 @@ protected:
         }
         QStylePainter painter(this);
         painter.fillRect(rect(), toQColor(*back_));
-        qDrawWinButton(&painter, rect(), palette(), isDown());
+        drawButtonBorder(painter, rect(), palette(), isDown());
         QStyleOptionButton option;
         initStyleOption(&option);
         painter.drawControl(QStyle::CE_PushButtonLabel, option);
@@ -67,9 +96,11 @@ private:
     std::optional<Rgb> back_;
 };
 
-// A group box filled exactly in its BackColor, with an etched frame that is
-// drawn above its controls, so a label reaching the bottom edge does not
-// break the line.
+// A group box filled exactly in its BackColor, with an etched frame whose
+// top line runs through the middle of the caption and breaks for it, as on
+// the classic framed box; so it stays above the controls at the top. The
+// frame is drawn above the box's controls, so a label reaching the bottom
+// edge does not break the line; it covers only the frame's lines.
 class FramedBox : public QGroupBox {
 public:
     FramedBox(const QString& caption, QWidget* parent)
@@ -82,17 +113,24 @@ protected:
     void paintEvent(QPaintEvent* /*event*/) override
     {
         // The style's own frame would tint the fill; only the caption is drawn here.
-        QStylePainter painter(this);
-        QStyleOptionGroupBox option;
-        initStyleOption(&option);
-        option.subControls = QStyle::SC_GroupBoxLabel;
-        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
     }
 
     void resizeEvent(QResizeEvent* event) override
     {
         QGroupBox::resizeEvent(event);
         frame_->setGeometry(rect());
+        frame_->setMask(etching().all());
+    }
+
+    void changeEvent(QEvent* event) override
+    {
+        QGroupBox::changeEvent(event);
+        if (event->type() == QEvent::FontChange) {
+            frame_->setMask(etching().all());
+        }
     }
 
     void childEvent(QChildEvent* event) override
@@ -104,6 +142,39 @@ protected:
     }
 
 private:
+    // The dark line and the light line beside it, each one design pixel wide.
+    struct Etching {
+        QRegion shadow;
+        QRegion light;
+        QRegion all() const { return shadow + light; }
+    };
+
+    QRect captionRect() const
+    {
+        if (title().isEmpty()) {
+            return {};
+        }
+        constexpr double indent = 6;
+        const QFontMetrics metrics = fontMetrics();
+        return {zoomedPixels(indent), 0, metrics.horizontalAdvance(title()), metrics.height()};
+    }
+
+    Etching etching() const
+    {
+        const int line = zoomedPixels(1);
+        const QRect caption = captionRect();
+        const int top = caption.isNull() ? 0 : caption.center().y() + 1 - line;
+        const QRect outer(0, top, width() - line, height() - top - line);
+        const auto ring = [line](const QRect& r) {
+            return QRegion(r) - QRegion(r.adjusted(line, line, -line, -line));
+        };
+        constexpr double captionPadding = 2;
+        const QRegion gap = caption.isNull()
+            ? QRegion()
+            : QRegion(caption.adjusted(-zoomedPixels(captionPadding), 0, zoomedPixels(captionPadding), 0));
+        return {ring(outer) - gap, ring(outer.translated(line, line)) - gap};
+    }
+
     class FrameLine : public QWidget {
     public:
         explicit FrameLine(FramedBox* box)
@@ -117,22 +188,14 @@ private:
     protected:
         void paintEvent(QPaintEvent* /*event*/) override
         {
-            QStyleOptionGroupBox option;
-            option.initFrom(box_);
-            option.text = box_->title();
-            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-            // The frame runs below the caption, as the style places both.
-            QRect frame = rect();
-            if (!option.text.isEmpty()) {
-                const QRect caption
-                    = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box_);
-                frame.setTop(caption.bottom() + 1);
-            }
+            const Etching etching = box_->etching();
             QPainter painter(this);
-            painter.setPen(QColor(128, 128, 128));
-            painter.drawRect(frame.adjusted(0, 0, -2, -2));
-            painter.setPen(QColor(255, 255, 255));
-            painter.drawRect(frame.adjusted(1, 1, -1, -1));
+            for (const QRect& r : etching.shadow) {
+                painter.fillRect(r, QColor(128, 128, 128));
+            }
+            for (const QRect& r : etching.light) {
+                painter.fillRect(r, QColor(255, 255, 255));
+            }
         }
 
     private:

@@ -36,10 +36,12 @@ void readsAsAScreenReaderWould(const QList<const char*>& controls, const char* t
     click(w.form, toggle);
     QCOMPARE(accessible(w.form, lamp, QAccessible::Name), lampAfter);
 
-    QCOMPARE(accessible(w.form, "Picture1", QAccessible::Description), runningSentence);
+    // What the display shows, then its keys: it has no tooltip for them.
+    const QString display = accessible(w.form, "Picture1", QAccessible::Description);
+    QVERIFY2(display.startsWith(runningSentence) && display.contains(QStringLiteral("Strg+S")), qPrintable(display));
     click(w.form, "Command11");
     QCOMPARE(accessible(w.form, "Command11", QAccessible::Name), QStringLiteral("Weiter"));
-    QVERIFY(accessible(w.form, "Picture1", QAccessible::Description).endsWith(QStringLiteral("angehalten.")));
+    QVERIFY(accessible(w.form, "Picture1", QAccessible::Description).contains(QStringLiteral("angehalten.")));
 }
 
 } // namespace
@@ -69,8 +71,9 @@ private slots:
         const formDriver::Loaded<chain::Form1> w;
         click(w.form, "Option2");
         click(w.form, "Command7");
-        QCOMPARE(accessible(w.form, "Picture1", QAccessible::Description),
-            QStringLiteral("Die Pendelkette aus 97 Massen, das linke Ende harmonisch angeregt, die Bewegung läuft."));
+        QVERIFY(accessible(w.form, "Picture1", QAccessible::Description)
+                    .startsWith(QStringLiteral(
+                        "Die Pendelkette aus 97 Massen, das linke Ende harmonisch angeregt, die Bewegung läuft.")));
         QCOMPARE(accessible(w.form, "Text5", QAccessible::Name), QStringLiteral("Harmonische Anregung: an"));
     }
 };

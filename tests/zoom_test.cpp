@@ -1,16 +1,25 @@
 #include "chain/Form1.hpp"
+#include "chain/Form2.hpp"
+#include "chain/Form3.hpp"
 #include "wavepair/Form1.hpp"
 
 #include "surface/DrawingSurface.hpp"
 #include "surface/Twips.hpp"
 #include "surface/Zoom.hpp"
+#include "surface/ZoomedStyle.hpp"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <cmath>
 #include <map>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 using surface::DrawingSurface;
 using surface::RGB;
@@ -54,13 +63,75 @@ bool nearly(double actual, double expected)
     return std::abs(actual - expected) <= 1.0;
 }
 
+QRect arrowButton(const QScrollBar& bar, QStyle::SubControl button)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, button, &bar);
+}
+
+// Where a group box's frame may paint over its controls: its unnamed overlay.
+QRegion borderOf(const QGroupBox& box)
+{
+    QRegion border;
+    for (const QWidget* child : box.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName().isEmpty()) {
+            border += child->mask().translated(child->pos());
+        }
+    }
+    return border;
+}
+
 } // namespace
 
 class ZoomTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QApplication::setStyle(new surface::ZoomedStyle); }
     void cleanup() { surface::zoom::setFactor(1.0); }
+
+    void aZoomIsAskedForWithinItsRange_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("variable"); // null: not set
+        QTest::addColumn<double>("zoom");      // 0: none asked for
+        QTest::addColumn<QString>("said");     // empty: the program runs
+        const QString nines(10000, u'9');
+        QTest::newRow("none") << QStringList() << QString() << 0.0 << QString();
+        QTest::newRow("option over variable") << QStringList{"--zoom", "1"} << "abc" << 1.0 << QString();
+        QTest::newRow("variable alone") << QStringList() << "2" << 2.0 << QString();
+        QTest::newRow("smallest, comma") << QStringList{"--zoom=0,25"} << QString() << 0.25 << QString();
+        QTest::newRow("largest") << QStringList{"--zoom", "8"} << QString() << 8.0 << QString();
+        QTest::newRow("too small") << QStringList{"--zoom", "1e-5"} << QString() << 0.0
+                                   << "--zoom muss eine Zahl von 0,25 bis 8 sein, nicht „1e-5“";
+        QTest::newRow("denormal") << QStringList{"--zoom", "4.9e-324"} << QString() << 0.0 << "„4.9e-324“";
+        QTest::newRow("too large") << QStringList{"--zoom=8.5"} << QString() << 0.0 << "„8.5“";
+        QTest::newRow("bad variable") << QStringList() << "abc" << 0.0 << "WELLENLABOR_ZOOM muss";
+        QTest::newRow("long value cut short")
+            << QStringList{"--zoom", nines} << QString() << 0.0 << "„" + nines.left(40) + "…“";
+        QTest::newRow("no value") << QStringList{"--zoom"} << QString() << 0.0 << "braucht einen Wert";
+        QTest::newRow("help") << QStringList{"-h"} << "abc" << 0.0 << "Faktor F, von 0,25 bis 8";
+    }
+
+    void aZoomIsAskedForWithinItsRange()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, variable);
+        QFETCH(double, zoom);
+        QFETCH(QString, said);
+        std::vector<std::string> held;
+        for (const QString& argument : arguments) {
+            held.push_back(argument.toStdString());
+        }
+        const std::vector<std::string_view> views(held.begin(), held.end());
+        const std::string value = variable.toStdString();
+        const auto request = surface::zoom::read(views, variable.isNull() ? nullptr : value.c_str(), "kettlab");
+        QCOMPARE(request.zoom.value_or(0.0), zoom);
+        QCOMPARE(request.kind == surface::zoom::Request::Kind::run, said.isEmpty());
+        QVERIFY2(QString::fromStdString(request.text).contains(said), request.text.c_str());
+    }
 
     void theDesignIsScaledToEveryScreen_data()
     {
@@ -82,6 +153,7 @@ private slots:
         // The design: the window at 1024 x 768 and zoom 1.
         const auto design = loadedFor(program, {1024, 768});
         const auto designControls = controlsOf(*design);
+        const int designIndicator = design->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
         const double z = surface::zoom::fitting(screen);
         const auto form = loadedFor(program, screen);
         QCOMPARE(surface::zoom::factor(), z);
@@ -115,6 +187,39 @@ private slots:
             // everything else keeps its design place in twips.
             if (!kettlab || control->parentWidget()->objectName() != QLatin1String("Picture1")) {
                 QVERIFY2(nearly(r.x(), d.x() * z) && nearly(r.y(), d.y() * z), qPrintable(name));
+            }
+        }
+
+        // The style follows the zoom: the indicators grow with it, a scroll
+        // bar's arrow buttons are square, a box's frame stays off its controls.
+        QVERIFY(nearly(form->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), designIndicator * z));
+        for (const QScrollBar* bar : form->findChildren<QScrollBar*>()) {
+            QCOMPARE(arrowButton(*bar, QStyle::SC_ScrollBarSubLine).width(), bar->height());
+            QCOMPARE(arrowButton(*bar, QStyle::SC_ScrollBarAddLine).width(), bar->height());
+        }
+        for (const QGroupBox* box : form->findChildren<QGroupBox*>()) {
+            // Labels may reach the bottom edge by design; the top row keeps clear.
+            std::map<int, std::vector<const QWidget*>> rows;
+            for (const QWidget* control : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!control->objectName().isEmpty()) {
+                    rows[control->y()].push_back(control);
+                }
+            }
+            const QRegion border = borderOf(*box);
+            QVERIFY(!border.isEmpty());
+            for (const QWidget* control : rows.begin()->second) {
+                QVERIFY2(!border.intersects(control->geometry()), qPrintable(control->objectName()));
+            }
+        }
+        // The info windows show all their text.
+        if (kettlab) {
+            const chain::Form2 info;
+            const chain::Form3 pendulumInfo;
+            for (const QWidget* window :
+                {static_cast<const QWidget*>(&info), static_cast<const QWidget*>(&pendulumInfo)}) {
+                for (const QLabel* label : window->findChildren<QLabel*>()) {
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+                }
             }
         }
 

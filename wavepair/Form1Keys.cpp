@@ -57,7 +57,11 @@ void refresh(const Form1& form)
             ->setAccessibleName(surface::stateText(QString::fromUtf8(lamp.setting), lit(form, lamp.name)));
     }
     designControl(form, "Command11")->setAccessibleName(designControl<QAbstractButton>(form, "Command11")->text());
-    designControl(form, "Picture1")->setAccessibleDescription(surfaceSentence(form));
+    // The display's keys are read out after what it shows; it has no
+    // tooltip, which would cover the waves.
+    designControl(form, "Picture1")
+        ->setAccessibleDescription(
+            surfaceSentence(form) + QStringLiteral(" Strg+C kopiert das Bild, Strg+S speichert es."));
 }
 
 void nameControls(const Form1& form)
@@ -89,9 +93,6 @@ void nameControls(const Form1& form)
     designControl(form, "Command11")->setToolTip(QStringLiteral("Halt / Weiter (F5); angehalten: Einzelschritt (F6)"));
     designControl(form, "Command7")->setToolTip(QStringLiteral("Automatische Anregung ein/aus (F7)"));
     designControl(form, "Command5")->setToolTip(QStringLiteral("Löschen (F8)"));
-    designControl(form, "Picture1")->setToolTip(QStringLiteral("Bild kopieren: Strg+C, speichern: Strg+S"));
-    designControl(form, "Picture3")
-        ->setToolTip(QStringLiteral("Linkes Ende bewegen: Pfeil hoch/runter, Pos1 setzt es auf null"));
 }
 
 } // namespace
