@@ -104,13 +104,18 @@ DrawingSurface::DrawingSurface(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    new TouchAsMouse(this); // a finger on a touch screen acts as the mouse
+    touch_ = new TouchAsMouse(this); // a finger on a touch screen acts as the mouse
 }
 
 void DrawingSurface::setScale(const UserScale& scale)
 {
     scale_ = scale;
     placeChildren();
+}
+
+void DrawingSurface::setTouchHoldGivesRightButton(bool gives)
+{
+    touch_->setHoldGivesRightButton(gives);
 }
 
 void DrawingSurface::setBackColor(Rgb colour)

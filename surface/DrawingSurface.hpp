@@ -14,6 +14,8 @@
 
 namespace surface {
 
+class TouchAsMouse;
+
 // A picture box: a widget that owns a retained backing image at device
 // resolution, paints into it in user coordinates (the last dot held back
 // until the next drawing or look at the image) and only blits it when Qt
@@ -49,6 +51,9 @@ public:
     // Logical pixel position of a point given in user units, and back.
     QPointF toPixel(double x, double y) const;
     QPointF toUser(QPointF pixel) const;
+
+    // Whether a finger held still before it moves acts as the right button.
+    void setTouchHoldGivesRightButton(bool gives);
 
     // Keeps a child control's top-left corner at a point in user units.
     void placeChild(QWidget* child, double left, double top);
@@ -135,6 +140,7 @@ private:
     // bits() (which detaches) once, not per dot.
     mutable QRgb* pixels_ = nullptr;
     bool flushPosted_ = false;
+    TouchAsMouse* touch_;
     std::vector<QRect> changedRects_;
     std::vector<RowSpan> rowSpans_; // reused by each flush
     mutable HeldDot held_;

@@ -50,7 +50,11 @@ void TouchAsMouse::follow(QTouchEvent* touch)
         finger_ = first.id();
         button_ = Qt::NoButton;
         start_ = at_ = first.position();
-        hold_.start();
+        if (holdGivesRight_) {
+            hold_.start();
+        } else {
+            press(Qt::LeftButton);
+        }
         return;
     }
     if (!down_) {

@@ -24,6 +24,9 @@ public:
     // Watches the widget's events; lives as long as the widget.
     explicit TouchAsMouse(QWidget* widget);
 
+    // Where the right button has no use, a finger is the left button at once.
+    void setHoldGivesRightButton(bool gives) { holdGivesRight_ = gives; }
+
     static constexpr int holdMilliseconds = 500;
     // How far a finger may wander, in design pixels, and still be held still.
     static constexpr double stillPixels = 8;
@@ -38,6 +41,7 @@ private:
 
     QWidget* widget_;
     QTimer hold_;
+    bool holdGivesRight_ = true;
     bool down_ = false; // a finger is followed
     int finger_ = 0;
     Qt::MouseButton button_ = Qt::NoButton; // none until the gesture shows which

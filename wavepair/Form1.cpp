@@ -83,6 +83,8 @@ void Form1::createControls()
     Picture2->setScale({-150, -100, 300, 200});
     Picture3 = surface::makeSurface(Picture1, "Picture3", {0, 3840, 1455, 2655}, insetBackground);
     Picture3->setScale({-1, -2, 4, 4});
+    // The right button does nothing here, so a finger drives the end at once.
+    Picture3->setTouchHoldGivesRightButton(false);
     Label5 = named(surface::makeLabel(Picture1, QStringLiteral(" Anregung    mit Maus"), {0, 6600, 1455, 615}, bold,
                        displayBackground),
         "Label5");
