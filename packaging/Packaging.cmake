@@ -54,5 +54,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # captions are laid out (a wider fallback font clips them).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+# In a Wayland session the programs then run natively, not through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

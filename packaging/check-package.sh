@@ -45,6 +45,7 @@ depends=$(field Depends)
 for dep in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
   [[ ", $depends," == *", $dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
+expect_field Recommends qt6-wayland
 
 # Contents: exactly the programs, their menu data and the copyright file.
 expected=(usr/share/doc/wellenlabor/copyright)
