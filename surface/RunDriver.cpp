@@ -52,8 +52,15 @@ WindowFrames::WindowFrames(QWidget* widget)
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(std::clamp(static_cast<int>(std::lround(1000.0 / hz)), 4, 33));
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (!wanted_ || awaitingCallback_) {
+        if (!wanted_) {
             timer_.stop();
+            return;
+        }
+        // A compositor sends no frame callback to a window it does not show
+        // (hidden, on no output); after a few frames without one the timer
+        // paces the run again.
+        constexpr int framesWithoutCallback = 3;
+        if (awaitingCallback_ && ++framesWaited_ < framesWithoutCallback) {
             return;
         }
         deliver();
@@ -85,6 +92,7 @@ void WindowFrames::deliver()
 {
     wanted_ = false;
     awaitingCallback_ = false;
+    framesWaited_ = 0;
     emit frameReady();
 }
 
@@ -96,7 +104,7 @@ void WindowFrames::followCommit()
     // The repaint has committed, so Qt now waits for the compositor's frame
     // callback before it answers.
     awaitingCallback_ = true;
-    timer_.stop();
+    callbackRequested_ = true;
     watchedWindow_->requestUpdate();
 }
 
@@ -106,12 +114,15 @@ bool WindowFrames::eventFilter(QObject* watched, QEvent* event)
         return FrameSource::eventFilter(watched, event);
     }
     if (watched == watchedWindow_) {
-        if (!awaitingCallback_) {
+        if (!callbackRequested_) {
             return FrameSource::eventFilter(watched, event);
         }
         // The widget window would answer the request with a repaint of the
         // whole window; the drawing surfaces repaint what changed by themselves.
-        deliver();
+        callbackRequested_ = false;
+        if (awaitingCallback_) {
+            deliver();
+        }
         return true;
     }
     if (repaintCommits_ && wanted_) {

@@ -55,6 +55,8 @@ private:
     bool wanted_ = false;
     bool repaintCommits_ = false; // a repaint of the window now brings a frame callback
     bool awaitingCallback_ = false;
+    bool callbackRequested_ = false; // asked of Qt and not yet answered
+    int framesWaited_ = 0;
 };
 
 // Runs a program's passes between turns of the event loop at a fixed
