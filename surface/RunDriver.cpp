@@ -86,6 +86,9 @@ void WindowFrames::requestFrame()
         watchedWindow_ = window;
     }
     repaintCommits_ = true;
+    // A whole frame from now, so the repaint can commit before the timer
+    // would answer in its place.
+    timer_.start();
 }
 
 void WindowFrames::deliver()
