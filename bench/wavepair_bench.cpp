@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+
 namespace {
 
 void wavepairAdvance(benchmark::State& state)
@@ -19,16 +21,17 @@ void wavepairAdvance(benchmark::State& state)
 BENCHMARK(wavepairAdvance);
 
 // One pass as PAARLAB runs it with both rows on, on its 1009 x 521 pixel
-// display (/0), and on a 1920 x 1080 screen at its zoom of 1.40625 (/1:
-// 1419 x 733 pixels, dots 7 pixels wide): physics, erase and redraw of 2 x 49
-// dots into the backing image.
+// display (/0), on a 1920 x 1080 screen at its zoom of 1.40625 (/1:
+// 1419 x 733 pixels, dots 7 pixels wide) and on a 3840 x 2160 screen at
+// 2.8125 (/2: 2838 x 1466 pixels, dots 14 pixels wide): physics, erase and
+// redraw of 2 x 49 dots into the backing image.
 void wavepairProgramPass(benchmark::State& state)
 {
-    const bool zoomed = state.range(0) == 1;
-    surface::zoom::setFactor(zoomed ? 1.40625 : 1.0);
+    const auto screen = static_cast<int>(state.range(0));
+    surface::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
     wavepair::WavePairProgram program;
     surface::DrawingSurface picture1;
-    picture1.resize(zoomed ? QSize(1419, 733) : QSize(1009, 521));
+    picture1.resize(std::array{QSize(1009, 521), QSize(1419, 733), QSize(2838, 1466)}.at(screen));
     picture1.setScale({-10, -3, 105, 6});
     picture1.setBackColor(surface::lightYellow);
     surface::DrawingSurface picture2;
@@ -45,6 +48,6 @@ void wavepairProgramPass(benchmark::State& state)
     }
     benchmark::DoNotOptimize(picture1.image().constBits());
 }
-BENCHMARK(wavepairProgramPass)->Arg(0)->Arg(1);
+BENCHMARK(wavepairProgramPass)->Arg(0)->Arg(1)->Arg(2);
 
 } // namespace
