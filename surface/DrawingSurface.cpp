@@ -386,8 +386,8 @@ void DrawingSurface::flushChanges()
     const double ratio = image_.devicePixelRatio();
     rowSpans_.clear();
     for (const QRect& r : changedRects_) {
-        const QRect logical = (QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect())
-            & rect();
+        const QRect logical
+            = (QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect()) & rect();
         for (int row = logical.top() / rowHeight; !logical.isEmpty() && row <= logical.bottom() / rowHeight; ++row) {
             rowSpans_.push_back({row, logical.left(), logical.right()});
         }

@@ -42,11 +42,11 @@ class WaylandTest : public QObject {
         Figures figures{};
         long long before = driver->passesRun();
         // Connected after the driver, so it runs after the tick it counts.
-        const auto counting = connect(
-            driver->findChild<surface::FrameSource*>(), &surface::FrameSource::frameReady, &form, [&] {
-                ++figures.framesByPasses[driver->passesRun() - before];
-                before = driver->passesRun();
-            });
+        const auto counting
+            = connect(driver->findChild<surface::FrameSource*>(), &surface::FrameSource::frameReady, &form, [&] {
+                  ++figures.framesByPasses[driver->passesRun() - before];
+                  before = driver->passesRun();
+              });
         const long long passes0 = driver->passesRun();
         const double cpu0 = cpuSeconds();
         QElapsedTimer wall;
