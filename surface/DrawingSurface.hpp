@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace surface {
@@ -95,7 +96,10 @@ private:
         int row;
         int left;
         int right;
-        auto operator<=>(const RowSpan&) const = default;
+        bool operator<(const RowSpan& other) const
+        {
+            return std::tie(row, left, right) < std::tie(other.row, other.left, other.right);
+        }
     };
 
     // The last dot, held back from the image until the next drawing: a dot

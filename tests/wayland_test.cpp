@@ -16,9 +16,10 @@
 #include <map>
 #include <memory>
 
-// Both main windows under a real compositor (run by wayland_test.sh), at
-// rest, with the excitation on and halted: the share of a core the process
-// takes, the pace of the passes and how many of them each frame shows.
+// Both main windows under a real compositor (run by wayland_test.sh, which
+// checks the programs at rest), with the excitation on and halted: the share
+// of a core the process takes, the pace of the passes and how many of them
+// each frame shows.
 class WaylandTest : public QObject {
     Q_OBJECT
 
@@ -60,8 +61,6 @@ class WaylandTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland")); }
-
     void costAndPace_data()
     {
         QTest::addColumn<bool>("kettlab");
@@ -72,6 +71,7 @@ private slots:
     void costAndPace()
     {
         QFETCH(bool, kettlab);
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
         const QSize screen(1920, 1080);
         surface::zoom::setFactor(surface::zoom::fitting(screen));
         const QSizeF twips(surface::twips::fromPixels(screen.width()), surface::twips::fromPixels(screen.height()));
@@ -84,9 +84,6 @@ private slots:
             static_cast<wavepair::Form1&>(*form).Form_Load();
         }
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QTest::qWait(1000);
-
-        const Figures rest = measure(*form, 3000);
         formDriver::click(*form, "Command7");
         QTest::qWait(500);
         const Figures running = measure(*form, 10000);
@@ -98,9 +95,8 @@ private slots:
         for (const auto& [passes, count] : running.framesByPasses) {
             shown += QStringLiteral(" %1×%2").arg(count).arg(passes);
         }
-        qInfo("at rest %.1f %%, excitation on %.1f %% at %.2f passes/s (frames × passes:%s), halted %.1f %%",
-            100 * rest.cpu, 100 * running.cpu, running.passesPerSec, qPrintable(shown), 100 * halted.cpu);
-        QVERIFY2(rest.cpu < 0.03, "a chain at rest must cost next to nothing");
+        qInfo("excitation on %.1f %% at %.2f passes/s (frames × passes:%s), halted %.1f %%", 100 * running.cpu,
+            running.passesPerSec, qPrintable(shown), 100 * halted.cpu);
         QVERIFY(running.cpu < 0.10);
         QVERIFY(halted.cpu < 0.01);
         QVERIFY(std::abs(running.passesPerSec / surface::RunDriver::passesPerSecond - 1) < 0.01);
