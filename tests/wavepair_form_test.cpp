@@ -9,6 +9,8 @@
 #include "surface/RunDriver.hpp"
 #include "surface/TouchAsMouse.hpp"
 
+#include <memory>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -431,16 +433,16 @@ private slots:
                 {"Picture1", 0, {{500, 100}, {502, 101}}, {"down 1 500,100", "up 1 500,100"}}, // a tap with a tremble
                 {"Picture3", held, {{50, 20}, {50, 150}}, {"down 1 50,20", "move 1 50,150", "up 1 50,150"}},
                 {"Command5", 0, {{20, 10}}, {"clicked"}}};
-        QPointingDevice* finger = QTest::createTouchDevice();
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice()); // ours to delete
         for (const auto& [target, holdMs, path, expected] : gestures) {
             log.clear();
             QWidget* widget = w.get<>(target);
-            QTest::touchEvent(&w.form, finger).press(0, path.front(), widget);
+            QTest::touchEvent(&w.form, finger.get()).press(0, path.front(), widget);
             QTest::qWait(holdMs);
             for (const QPoint& p : path.mid(1)) {
-                QTest::touchEvent(&w.form, finger).move(0, p, widget);
+                QTest::touchEvent(&w.form, finger.get()).move(0, p, widget);
             }
-            QTest::touchEvent(&w.form, finger).release(0, path.back(), widget);
+            QTest::touchEvent(&w.form, finger.get()).release(0, path.back(), widget);
             QTest::qWait(50); // whatever came late would be here now
             QCOMPARE(log, expected);
         }
