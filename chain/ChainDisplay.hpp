@@ -2,7 +2,7 @@
 
 #include "ChainModel.hpp"
 
-#include "surface/Canvas.hpp"
+#include "core/Canvas.hpp"
 
 namespace chain {
 

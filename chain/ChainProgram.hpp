@@ -3,8 +3,8 @@
 #include "ChainDisplay.hpp"
 #include "ChainModel.hpp"
 
-#include "surface/Canvas.hpp"
-#include "surface/UserScale.hpp"
+#include "core/Canvas.hpp"
+#include "core/UserScale.hpp"
 
 #include <optional>
 #include <string>

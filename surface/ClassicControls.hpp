@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Rgb.hpp"
+#include "core/Rgb.hpp"
 
 #include <QFont>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ClassicFont.hpp"
-#include "Rgb.hpp"
+#include "core/Rgb.hpp"
 
 #include <QFont>
 

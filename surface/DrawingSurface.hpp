@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Canvas.hpp"
-#include "UserScale.hpp"
+#include "core/Canvas.hpp"
+#include "core/UserScale.hpp"
 
 #include <QImage>
 #include <QPointF>

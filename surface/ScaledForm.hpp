@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserScale.hpp"
+#include "core/UserScale.hpp"
 
 #include <QMargins>
 #include <QPointer>

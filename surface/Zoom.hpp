@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ZoomOption.hpp"
+#include "core/ZoomOption.hpp"
 
 #include <QSize>
 

@@ -1,10 +1,9 @@
-add_model_test(chain_model_test chain_model chain_model_test.cpp)
+add_model_test(chain_model_test wellenlabor_core chain_model_test.cpp)
 
 add_qt_test(chain_form_test chain_form_test.cpp)
 target_link_libraries(chain_form_test PRIVATE chain_ui)
 
-add_model_test(program_test chain_program program_test.cpp)
-target_link_libraries(program_test PRIVATE wavepair_program)
+add_model_test(program_test wellenlabor_core program_test.cpp)
 
 add_qt_test(keyboard_test keyboard_test.cpp)
 target_link_libraries(keyboard_test PRIVATE chain_ui wavepair_ui)

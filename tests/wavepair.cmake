@@ -1,7 +1,7 @@
-add_model_test(wavepair_model_test wavepair_model wavepair_model_test.cpp)
+add_model_test(wavepair_model_test wellenlabor_core wavepair_model_test.cpp)
 
 add_qt_test(wavepair_display_test wavepair_display_test.cpp)
-target_link_libraries(wavepair_display_test PRIVATE wavepair_display surface)
+target_link_libraries(wavepair_display_test PRIVATE surface)
 
 add_qt_test(wavepair_form_test wavepair_form_test.cpp)
 target_link_libraries(wavepair_form_test PRIVATE wavepair_ui)

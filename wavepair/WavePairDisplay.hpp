@@ -2,7 +2,7 @@
 
 #include "WavePairModel.hpp"
 
-#include "surface/Canvas.hpp"
+#include "core/Canvas.hpp"
 
 namespace wavepair {
 

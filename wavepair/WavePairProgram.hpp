@@ -3,7 +3,7 @@
 #include "WavePairDisplay.hpp"
 #include "WavePairModel.hpp"
 
-#include "surface/Canvas.hpp"
+#include "core/Canvas.hpp"
 
 namespace wavepair {
 
