@@ -161,8 +161,7 @@ void RunDriver::start()
         return;
     }
     running_ = true;
-    origin_.reset();
-    passesCredited_ = 0;
+    pace_.restart();
     frames_->requestFrame();
 }
 
@@ -171,18 +170,8 @@ void RunDriver::tick()
     if (!running_) {
         return;
     }
-    using namespace std::chrono;
-    const nanoseconds now = clock_();
-    if (!origin_) {
-        // The first frame of a run shows its first pass at once.
-        origin_ = now - duration_cast<nanoseconds>(seconds(1)) / passesPerSecond;
-    }
-    const double elapsed = duration<double>(now - *origin_).count();
-    const auto credit = std::llround(elapsed * passesPerSecond);
-    const long long due = credit - passesCredited_;
-    passesCredited_ = std::max(passesCredited_, credit);
-    const long long passes = std::clamp<long long>(due, 0, maxPassesPerTick);
-    for (long long k = 0; k < passes; ++k) {
+    const int passes = pace_.due(clock_());
+    for (int k = 0; k < passes; ++k) {
         if (!pass_()) {
             running_ = false;
             return;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/Pace.hpp"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 #include <chrono>
 #include <functional>
-#include <optional>
 
 class QWidget;
 class QWindow;
@@ -59,26 +60,18 @@ private:
     int framesWaited_ = 0;
 };
 
-// Runs a program's passes between turns of the event loop at a fixed
-// teaching pace, so the animation has the same speed on every machine and
-// display. It ticks once per display frame, and the wall clock decides how
-// many passes are due; rounding to the nearest pass keeps the count per
-// frame constant against a frame clock that jitters. A machine that falls
-// behind skips the backlog instead of spiralling. A pass reports whether the
-// run goes on; when it does not, the driver asks for no more frames and uses
-// no CPU until it is started again. Starting a running driver changes
-// nothing, so there is only ever one run.
+// Runs a program's passes between turns of the event loop at the teaching
+// pace of core::Pace. It ticks once per display frame, and the pace decides
+// how many passes are due. A pass reports whether the run goes on; when it
+// does not, the driver asks for no more frames and uses no CPU until it is
+// started again. Starting a running driver changes nothing, so there is only
+// ever one run.
 class RunDriver : public QObject {
     Q_OBJECT
 
 public:
-    // 120 passes per second: 2 in every frame of a 60 Hz display, 1 at
-    // 120 Hz, 4 at 30 Hz, and close to the classic pace of about 100.
-    static constexpr int passesPerSecond = 120;
-    // A frame late by up to a twelfth of a second (a 30 Hz display or a busy
-    // compositor that skipped one) still catches up; more than this in one
-    // frame is a backlog (a stalled machine) and is dropped.
-    static constexpr int maxPassesPerTick = 10;
+    static constexpr int passesPerSecond = core::Pace::passesPerSecond;
+    static constexpr int maxPassesPerTick = core::Pace::maxPassesPerTick;
 
     using Clock = std::function<std::chrono::nanoseconds()>;
     // The pass returns false when it finds the run halted; nothing else of
@@ -101,8 +94,7 @@ private:
     FrameSource* frames_;
     Clock clock_;
     bool running_ = false;
-    std::optional<std::chrono::nanoseconds> origin_;
-    long long passesCredited_ = 0;
+    core::Pace pace_;
     long long passesRun_ = 0;
 };
 

@@ -65,63 +65,6 @@ class RunDriverTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void passesPerFrameAreConstantAtSixtyHertz()
-    {
-        Run run;
-        run.driver.start();
-        run.display.frameAt(frameTime(60, 0));
-        QCOMPARE(run.passes, 1); // a run shows its first pass at once
-        for (long long frame = 1; frame <= 600; ++frame) {
-            const int before = run.passes;
-            // A frame clock wobbling by 3 ms either way.
-            run.display.frameAt(frameTime(60, frame, 3.0));
-            QCOMPARE(run.passes - before, RunDriver::passesPerSecond / 60);
-        }
-    }
-
-    void longRunPaceIsExactAtEveryRefreshRate_data()
-    {
-        QTest::addColumn<double>("hz");
-        for (const double hz : {30.0, 50.0, 60.0, 75.0, 120.0, 144.0, 240.0}) {
-            QTest::addRow("%g Hz", hz) << hz;
-        }
-    }
-
-    void longRunPaceIsExactAtEveryRefreshRate()
-    {
-        QFETCH(double, hz);
-        Run run;
-        run.driver.start();
-        constexpr int seconds = 100;
-        const auto frames = static_cast<long long>(hz * seconds);
-        for (long long frame = 0; frame <= frames; ++frame) {
-            run.display.frameAt(frameTime(hz, frame, 0.5));
-        }
-        // One pass at the first frame, then the pace.
-        QCOMPARE(run.passes, 1 + RunDriver::passesPerSecond * seconds);
-    }
-
-    void aStalledMachineSkipsItsBacklogAndDoesNotSpiral()
-    {
-        Run run;
-        run.driver.start();
-        long long frame = 0;
-        for (; frame < 60; ++frame) {
-            run.display.frameAt(frameTime(60, frame));
-        }
-        // The machine stalls for two seconds: 240 passes fall due.
-        frame += 120;
-        const int before = run.passes;
-        run.display.frameAt(frameTime(60, frame));
-        QCOMPARE(run.passes - before, RunDriver::maxPassesPerTick);
-        // Then the pace goes on as before, without catching up.
-        for (int k = 0; k < 60; ++k) {
-            const int last = run.passes;
-            run.display.frameAt(frameTime(60, ++frame));
-            QCOMPARE(run.passes - last, 2);
-        }
-    }
-
     void aHaltedPassStopsTheDriverUntilItIsStartedAgain()
     {
         FakeDisplay display;
