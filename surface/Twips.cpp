@@ -1,31 +1,26 @@
 #include "Twips.hpp"
 
-#include "Zoom.hpp"
-
 #include <QGuiApplication>
 #include <QScreen>
-
-#include <cmath>
 
 namespace surface::twips {
 
 double perPixel()
 {
-    constexpr double standardDpi = 96.0;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi
         = screen != nullptr && screen->logicalDotsPerInchX() > 0 ? screen->logicalDotsPerInchX() : standardDpi;
-    return perInch / dpi / zoom::factor();
+    return perPixel(dpi);
 }
 
 int toPixels(double twips)
 {
-    return static_cast<int>(std::lround(twips / perPixel()));
+    return toPixels(twips, perPixel());
 }
 
 double fromPixels(double pixels)
 {
-    return pixels * perPixel();
+    return fromPixels(pixels, perPixel());
 }
 
 QRect toPixelRect(double left, double top, double width, double height)

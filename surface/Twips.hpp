@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/Twips.hpp"
+
 #include <QRect>
 #include <QSizeF>
 
 namespace surface::twips {
 
-constexpr double perInch = 1440.0;
-
-// Twips per logical pixel on the primary screen: 15 at 96 dpi, divided by
-// the zoom, so that the design grows with it.
+// Twips per logical pixel on the primary screen.
 double perPixel();
 
 int toPixels(double twips);

@@ -3,30 +3,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <algorithm>
-
 namespace surface::zoom {
-
-namespace {
-
-double current = 1.0;
-
-} // namespace
-
-double factor()
-{
-    return current;
-}
-
-void setFactor(double z)
-{
-    current = z;
-}
 
 double fitting(QSize screenPixels)
 {
-    return std::min(static_cast<double>(screenPixels.width()) / designScreen.width(),
-        static_cast<double>(screenPixels.height()) / designScreen.height());
+    return fitting(screenPixels.width(), screenPixels.height());
 }
 
 void apply(std::optional<double> asked)

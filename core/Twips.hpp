@@ -1,0 +1,16 @@
+#pragma once
+
+namespace surface::twips {
+
+constexpr double perInch = 1440.0;
+// The logical resolution of a screen that tells none.
+constexpr double standardDpi = 96.0;
+
+// Twips per logical pixel at this resolution: 15 at 96 dpi, divided by the
+// zoom, so that the design grows with it.
+double perPixel(double dpi);
+
+int toPixels(double twips, double twipsPerPixel);
+double fromPixels(double pixels, double twipsPerPixel);
+
+} // namespace surface::twips
