@@ -17,8 +17,6 @@
 #include <cmath>
 #include <map>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <vector>
 
 using surface::DrawingSurface;
@@ -91,47 +89,6 @@ class ZoomTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setStyle(new surface::ZoomedStyle); }
     void cleanup() { surface::zoom::setFactor(1.0); }
-
-    void aZoomIsAskedForWithinItsRange_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("variable"); // null: not set
-        QTest::addColumn<double>("zoom");      // 0: none asked for
-        QTest::addColumn<QString>("said");     // empty: the program runs
-        const QString nines(10000, u'9');
-        QTest::newRow("none") << QStringList() << QString() << 0.0 << QString();
-        QTest::newRow("option over variable") << QStringList{"--zoom", "1"} << "abc" << 1.0 << QString();
-        QTest::newRow("variable alone") << QStringList() << "2" << 2.0 << QString();
-        QTest::newRow("smallest, comma") << QStringList{"--zoom=0,25"} << QString() << 0.25 << QString();
-        QTest::newRow("largest") << QStringList{"--zoom", "8"} << QString() << 8.0 << QString();
-        QTest::newRow("too small") << QStringList{"--zoom", "1e-5"} << QString() << 0.0
-                                   << "--zoom muss eine Zahl von 0,25 bis 8 sein, nicht „1e-5“";
-        QTest::newRow("denormal") << QStringList{"--zoom", "4.9e-324"} << QString() << 0.0 << "„4.9e-324“";
-        QTest::newRow("too large") << QStringList{"--zoom=8.5"} << QString() << 0.0 << "„8.5“";
-        QTest::newRow("bad variable") << QStringList() << "abc" << 0.0 << "WELLENLABOR_ZOOM muss";
-        QTest::newRow("long value cut short")
-            << QStringList{"--zoom", nines} << QString() << 0.0 << "„" + nines.left(40) + "…“";
-        QTest::newRow("no value") << QStringList{"--zoom"} << QString() << 0.0 << "braucht einen Wert";
-        QTest::newRow("help") << QStringList{"-h"} << "abc" << 0.0 << "Faktor F, von 0,25 bis 8";
-    }
-
-    void aZoomIsAskedForWithinItsRange()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, variable);
-        QFETCH(double, zoom);
-        QFETCH(QString, said);
-        std::vector<std::string> held;
-        for (const QString& argument : arguments) {
-            held.push_back(argument.toStdString());
-        }
-        const std::vector<std::string_view> views(held.begin(), held.end());
-        const std::string value = variable.toStdString();
-        const auto request = surface::zoom::read(views, variable.isNull() ? nullptr : value.c_str(), "kettlab");
-        QCOMPARE(request.zoom.value_or(0.0), zoom);
-        QCOMPARE(request.kind == surface::zoom::Request::Kind::run, said.isEmpty());
-        QVERIFY2(QString::fromStdString(request.text).contains(said), request.text.c_str());
-    }
 
     void theDesignIsScaledToEveryScreen_data()
     {
