@@ -10,7 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
+#include <memory>
+#include <vector>
 
 namespace surface {
 
@@ -47,55 +48,15 @@ int shiftState(Qt::KeyboardModifiers modifiers)
         + (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
-// Points far off the surface (a runaway value, a pointer far outside) are not
-// drawn at all, so pixel arithmetic never overflows.
-bool drawable(QPointF devicePoint)
+QRgb toQRgb(Rgb c)
 {
-    constexpr double limit = 1e7;
-    return std::isfinite(devicePoint.x()) && std::isfinite(devicePoint.y()) && std::abs(devicePoint.x()) < limit
-        && std::abs(devicePoint.y()) < limit;
+    return qRgb(c.r, c.g, c.b);
 }
 
-// std::lround without the library call; exact, as v is within the drawable range.
-int nearest(double v)
+QRect toQRect(const PixelRect& r)
 {
-    const auto whole = static_cast<int>(v);
-    const double rest = v - whole;
-    return whole + (rest >= 0.5 ? 1 : 0) - (rest <= -0.5 ? 1 : 0);
+    return {r.left, r.top, r.width, r.height};
 }
-
-QRect joined(const QRect& a, const QRect& b)
-{
-    return {QPoint(std::min(a.left(), b.left()), std::min(a.top(), b.top())),
-        QPoint(std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom()))};
-}
-
-long long area(const QRect& r)
-{
-    return static_cast<long long>(r.width()) * r.height();
-}
-
-// Joins b into a when that costs no more pixels, as a dot erased and drawn
-// again a little further on.
-bool joinedInto(QRect& a, const QRect& b)
-{
-    const QRect both = joined(a, b);
-    if (area(both) > area(a) + area(b)) {
-        return false;
-    }
-    a = both;
-    return true;
-}
-
-// What a frame changed is repainted in rows of this many logical pixels on a
-// fixed grid, and within a row changed spans closer than `rowGap` are joined.
-// Rectangles of one row share their top and bottom, so the window system
-// does not split them into bands, and each dot costs a small rectangle
-// however far its neighbours are. Measured under Xvfb: at 3840 x 2160, a
-// moving chain as one joined rectangle cost 12.6 % of a core and the X
-// server 6.8 %; in rows, 5.7 % and 2.7 %.
-constexpr int rowHeight = 32;
-constexpr int rowGap = 64;
 
 } // namespace
 
@@ -147,20 +108,45 @@ bool DrawingSurface::ensureImage()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize(qRound(width() * ratio), qRound(height() * ratio));
-    if (!image_.isNull() && image_.size() == deviceSize && image_.devicePixelRatio() == ratio) {
+    if (hasRaster_ && QSize(raster_.width(), raster_.height()) == deviceSize && imageRatio_ == ratio) {
         return false;
     }
-    const bool hadPicture = !image_.isNull();
-    held_.state = HeldDot::none;
-    image_ = QImage(deviceSize, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
+    const bool hadPicture = hasRaster_;
+    raster_ = Raster(deviceSize.width(), deviceSize.height(), toQRgb(back_));
+    hasRaster_ = !deviceSize.isEmpty();
     imageRatio_ = ratio;
-    imageSize_ = deviceSize;
-    stride_ = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / sizeof(QRgb));
-    pixels_ = nullptr;
-    image_.fill(toQColor(back_));
+    wrapRaster();
     updateDevicePen();
     return hadPicture;
+}
+
+void DrawingSurface::wrapRaster() const
+{
+    // The image keeps these pixels alive for as long as a copy of it shows
+    // them, even after the raster has moved on to pixels of its own.
+    mayBeShared_ = false;
+    if (!hasRaster_) {
+        image_ = QImage();
+        return;
+    }
+    auto* keep = new std::shared_ptr<std::vector<std::uint32_t>>(raster_.storage());
+    image_ = QImage(
+        reinterpret_cast<uchar*>(raster_.pixels()), raster_.width(), raster_.height(), bytesPerLine(),
+        QImage::Format_RGB32,
+        [](void* info) {
+            delete static_cast<std::shared_ptr<std::vector<std::uint32_t>>*>(info);
+        },
+        keep);
+    image_.setDevicePixelRatio(imageRatio_);
+}
+
+void DrawingSurface::ownPixels() const
+{
+    if (mayBeShared_ && !image_.isDetached()) {
+        raster_.detach();
+        wrapRaster();
+    }
+    mayBeShared_ = false;
 }
 
 void DrawingSurface::refreshImage()
@@ -173,37 +159,9 @@ void DrawingSurface::refreshImage()
 void DrawingSurface::prepareImage()
 {
     // Size and pixel ratio are checked on resize and repaint, not per dot.
-    if (imageSize_.isEmpty()) {
+    if (!hasRaster_) {
         ensureImage();
     }
-}
-
-const std::vector<DrawingSurface::Span>& DrawingSurface::dotSpans(int d)
-{
-    auto found = dotShapes_.find(d);
-    if (found != dotShapes_.end()) {
-        return found->second;
-    }
-    // Pixel (i, j) of the d x d box belongs to the dot when its centre lies
-    // inside the circle of diameter d, so the dot is exactly d pixels across.
-    std::vector<Span> rows;
-    const double r = d / 2.0;
-    for (int j = 0; j < d; ++j) {
-        int first = -1;
-        int last = -1;
-        for (int i = 0; i < d; ++i) {
-            const double dx = i + 0.5 - r;
-            const double dy = j + 0.5 - r;
-            if (dx * dx + dy * dy <= r * r) {
-                if (first < 0) {
-                    first = i;
-                }
-                last = i;
-            }
-        }
-        rows.push_back(first < 0 ? Span{0, 0} : Span{first, last - first + 1});
-    }
-    return dotShapes_.emplace(d, std::move(rows)).first->second;
 }
 
 void DrawingSurface::setDrawWidth(int pixels)
@@ -214,97 +172,48 @@ void DrawingSurface::setDrawWidth(int pixels)
 
 void DrawingSurface::updateDevicePen()
 {
-    const double ratio = image_.isNull() ? devicePixelRatioF() : image_.devicePixelRatio();
+    const double ratio = hasRaster_ ? imageRatio_ : devicePixelRatioF();
     devicePen_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * zoom::factor() * ratio)));
 }
 
 void DrawingSurface::PSet(float x, float y, Rgb colour)
 {
     prepareImage();
+    ownPixels();
     const double ratio = imageRatio_;
-    const int d = devicePen_;
-    const QPointF centre(scale_.toPixelX(x, width()) * ratio, scale_.toPixelY(y, height()) * ratio);
-    if (!drawable(centre)) {
-        return;
-    }
-    const QRect box(nearest(centre.x() - d / 2.0), nearest(centre.y() - d / 2.0), d, d);
-    // A new dot over exactly the pixels of a held one that is not yet in
-    // the image replaces it: a dot erased and redrawn in place costs one dot.
-    const bool replaces = held_.state == HeldDot::waiting && held_.box == box;
-    if (!replaces) {
-        settleHeldDot();
-    }
-    if (d != shapeDiameter_) {
-        shape_ = &dotSpans(d);
-        shapeDiameter_ = d;
-    }
-    held_.box = box;
-    held_.shape = shape_;
-    held_.value = qRgb(colour.r, colour.g, colour.b);
-    held_.state = HeldDot::waiting;
-    held_.replaces = replaces;
+    raster_.dot(scale_.toPixelX(x, width()) * ratio, scale_.toPixelY(y, height()) * ratio, devicePen_, toQRgb(colour));
+    postFlush();
 }
 
 void DrawingSurface::drawHeldDot() const
 {
-    if (held_.state != HeldDot::waiting) {
-        return;
+    if (raster_.dotWaiting()) {
+        ownPixels();
+        raster_.drawHeldDot();
     }
-    held_.state = HeldDot::drawn;
-    const QRect& box = held_.box;
-    const QRgb value = held_.value;
-    const std::vector<Span>& shape = *held_.shape;
-    const int w = imageSize_.width();
-    const int rows = std::min(box.height(), imageSize_.height() - box.top());
-    if (pixels_ == nullptr) {
-        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
-    }
-    // Only a dot over the pixels of one it replaced has to look whether it
-    // changes any; elsewhere a dot that moves is taken as a change unread.
-    bool changed = !held_.replaces;
-    const int firstRow = std::max(0, -box.top());
-    QRgb* line = firstRow < rows ? pixels_ + static_cast<std::ptrdiff_t>(box.top() + firstRow) * stride_ : nullptr;
-    for (int j = firstRow; j < rows; ++j, line += stride_) {
-        const Span span = shape[static_cast<std::size_t>(j)];
-        const int from = std::max(0, box.left() + span.dx);
-        const int to = std::min(w, box.left() + span.dx + span.length);
-        if (from >= to) {
-            continue;
-        }
-        changed = changed || std::any_of(line + from, line + to, [value](QRgb old) {
-            return old != value;
-        });
-        std::fill(line + from, line + to, value);
-    }
-    held_.changed = changed;
-}
-
-void DrawingSurface::settleHeldDot()
-{
-    drawHeldDot();
-    if (held_.state == HeldDot::drawn && held_.changed) {
-        changed(held_.box);
-    }
-    held_.state = HeldDot::none;
 }
 
 void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
 {
     prepareImage();
-    settleHeldDot();
-    const double ratio = image_.devicePixelRatio();
+    ownPixels();
+    raster_.settleHeldDot();
+    postFlush();
+    const double ratio = imageRatio_;
     from *= ratio;
     to *= ratio;
-    if (!drawable(from) || !drawable(to)) {
+    if (!Raster::drawable(from.x(), from.y()) || !Raster::drawable(to.x(), to.y())) {
         return;
     }
     // Drawn in device pixels with a whole pen width, so a line drawn again in
     // the background colour covers exactly the same pixels at every zoom.
+    // Qt's stroker draws it straight into the raster's pixels: the lines must
+    // keep exactly the pixels they always had.
     const int pen = devicePen_;
-    pixels_ = nullptr;
-    image_.setDevicePixelRatio(1);
     {
-        QPainter painter(&image_);
+        QImage device(reinterpret_cast<uchar*>(raster_.pixels()), raster_.width(), raster_.height(), bytesPerLine(),
+            QImage::Format_RGB32);
+        QPainter painter(&device);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(toQColor(colour), pen, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
@@ -314,8 +223,9 @@ void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
             painter.drawLine(from, to);
         }
     }
-    image_.setDevicePixelRatio(ratio);
-    changed(QRectF(from, to).normalized().toAlignedRect().adjusted(-pen, -pen, pen, pen));
+    const QRect touched = QRectF(from, to).normalized().toAlignedRect().adjusted(-pen, -pen, pen, pen);
+    raster_.changed({touched.x(), touched.y(), touched.width(), touched.height()});
+    postFlush();
 }
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2)
@@ -336,10 +246,9 @@ void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, Rgb colour)
 void DrawingSurface::Cls()
 {
     prepareImage();
-    held_.state = HeldDot::none;
-    pixels_ = nullptr;
-    image_.fill(toQColor(back_));
-    changed(image_.rect());
+    ownPixels();
+    raster_.fill(toQRgb(back_));
+    postFlush();
 }
 
 void DrawingSurface::placeChild(QWidget* child, double left, double top)
@@ -359,18 +268,9 @@ void DrawingSurface::placeChildren()
     }
 }
 
-void DrawingSurface::changed(const QRect& deviceRect)
+void DrawingSurface::postFlush()
 {
-    if (changedRects_.empty() || !joinedInto(changedRects_.back(), deviceRect)) {
-        // A long run without an event loop (a benchmark) keeps only the bounds.
-        constexpr std::size_t mostRects = 1024;
-        if (changedRects_.size() >= mostRects) {
-            changedRects_.assign(
-                1, std::accumulate(changedRects_.begin() + 1, changedRects_.end(), changedRects_.front(), joined));
-        }
-        changedRects_.push_back(deviceRect);
-    }
-    if (!flushPosted_) {
+    if (!flushPosted_ && raster_.hasChanges()) {
         flushPosted_ = true;
         QMetaObject::invokeMethod(this, &DrawingSurface::flushChanges, Qt::QueuedConnection);
     }
@@ -379,29 +279,16 @@ void DrawingSurface::changed(const QRect& deviceRect)
 void DrawingSurface::flushChanges()
 {
     flushPosted_ = false;
-    settleHeldDot();
-    if (changedRects_.empty()) {
+    ownPixels();
+    if (raster_.settleHeldDot()) {
+        postFlush();
+    }
+    if (!raster_.hasChanges()) {
         return;
     }
-    const double ratio = image_.devicePixelRatio();
-    rowSpans_.clear();
-    for (const QRect& r : changedRects_) {
-        const QRect logical
-            = (QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio).toAlignedRect()) & rect();
-        for (int row = logical.top() / rowHeight; !logical.isEmpty() && row <= logical.bottom() / rowHeight; ++row) {
-            rowSpans_.push_back({row, logical.left(), logical.right()});
-        }
-    }
-    changedRects_.clear();
-    std::sort(rowSpans_.begin(), rowSpans_.end());
-    std::vector<QRect> runs;
-    for (const RowSpan& s : rowSpans_) {
-        if (!runs.empty() && runs.back().top() == s.row * rowHeight && s.left <= runs.back().right() + rowGap) {
-            runs.back().setRight(std::max(runs.back().right(), s.right));
-        } else {
-            runs.emplace_back(QPoint(s.left, s.row * rowHeight), QPoint(s.right, s.row * rowHeight + rowHeight - 1));
-        }
-    }
+    const std::vector<PixelRect>& rows = raster_.takeRepaintRows(imageRatio_, width(), height());
+    std::vector<QRect> runs(rows.size());
+    std::transform(rows.begin(), rows.end(), runs.begin(), toQRect);
     // Sorted by row and left, apart from each other: the region's own form.
     QRegion region;
     region.setRects(runs.data(), static_cast<int>(runs.size()));
@@ -412,7 +299,7 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
 {
     refreshImage();
     drawHeldDot();
-    const double ratio = image_.devicePixelRatio();
+    const double ratio = imageRatio_;
     QPainter painter(this);
     for (const QRect& r : event->region()) {
         painter.drawImage(r, image_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));

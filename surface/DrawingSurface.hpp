@@ -1,24 +1,22 @@
 #pragma once
 
 #include "core/Canvas.hpp"
+#include "core/Raster.hpp"
 #include "core/UserScale.hpp"
 
 #include <QImage>
 #include <QPointF>
 #include <QPointer>
-#include <QRect>
 #include <QWidget>
 
 #include <map>
-#include <tuple>
-#include <vector>
 
 namespace surface {
 
 class TouchAsMouse;
 
 // A picture box: a widget that owns a retained backing image at device
-// resolution, paints into it in user coordinates (the last dot held back
+// resolution (a Raster, shown as a QImage over its pixels), paints into it in user coordinates (the last dot held back
 // until the next drawing or look at the image) and only blits it when Qt
 // asks for a repaint. Pen widths are design pixels, scaled by the zoom. What
 // a turn of the event loop changed is collected and repainted once, and only
@@ -63,7 +61,7 @@ public:
     const QImage& image() const
     {
         drawHeldDot();
-        pixels_ = nullptr; // a copy may share them now
+        mayBeShared_ = true;
         return image_;
     }
 
@@ -86,71 +84,38 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    struct Span {
-        int dx;
-        int length;
-    };
-
-    // A changed span of one row of the repaint grid, in logical pixels.
-    struct RowSpan {
-        int row;
-        int left;
-        int right;
-        bool operator<(const RowSpan& other) const
-        {
-            return std::tie(row, left, right) < std::tie(other.row, other.left, other.right);
-        }
-    };
-
-    // The last dot, held back from the image until the next drawing: a dot
-    // drawn next over exactly its pixels replaces it unseen. Once drawn, it
-    // knows whether it changed any pixel; only one that replaced another
-    // reads the pixels to find out (the chain at rest), any other counts
-    // as a change.
-    struct HeldDot {
-        enum State { none, waiting, drawn };
-        QRect box;
-        const std::vector<Span>* shape = nullptr;
-        QRgb value = 0;
-        State state = none;
-        bool replaces = false;
-        bool changed = false;
-    };
-
-    // Makes the image anew when the size or pixel ratio changed; true when a
+    // Makes the raster anew when the size or pixel ratio changed; true when a
     // picture was thrown away.
     bool ensureImage();
     void refreshImage();
     void prepareImage();
+    // Wraps the raster's pixels as the image, with the widget's pixel ratio.
+    void wrapRaster() const;
+    qsizetype bytesPerLine() const { return static_cast<qsizetype>(raster_.width()) * 4; }
+    // Before a write: gives the raster pixels of its own if a copy of the
+    // image may still share them.
+    void ownPixels() const;
     void strokeLine(QPointF from, QPointF to, Rgb colour, bool box);
-    const std::vector<Span>& dotSpans(int deviceDiameter);
     void updateDevicePen();
     void placeChildren();
-    void changed(const QRect& deviceRect);
+    void postFlush();
     // Draws the held dot into the image; the picture looked at is then complete.
     void drawHeldDot() const;
-    // Draws the held dot and adds its pixels to the changed area if it changed any.
-    void settleHeldDot();
 
     UserScale scale_;
     Rgb back_{255, 255, 255};
     int drawWidth_ = 1;
     int devicePen_ = 1; // the pen width in device pixels, zoom included
-    mutable QImage image_;
+    mutable Raster raster_;
+    bool hasRaster_ = false;
     double imageRatio_ = 1; // the image's devicePixelRatio, read per dot
-    QSize imageSize_;
-    std::ptrdiff_t stride_ = 0; // in pixels
-    // The image's pixels while no copy of it can share them: taken with
-    // bits() (which detaches) once, not per dot.
-    mutable QRgb* pixels_ = nullptr;
+    // The raster's pixels as an image, without a copy.
+    mutable QImage image_;
+    // Set once image() has handed the image out: a copy of it shares the
+    // raster's pixels, so the next write gives the raster its own first.
+    mutable bool mayBeShared_ = false;
     bool flushPosted_ = false;
     TouchAsMouse* touch_;
-    std::vector<QRect> changedRects_;
-    std::vector<RowSpan> rowSpans_; // reused by each flush
-    mutable HeldDot held_;
-    std::map<int, std::vector<Span>> dotShapes_;
-    int shapeDiameter_ = 0;
-    const std::vector<Span>* shape_ = nullptr;
     // A placed child that is deleted leaves a null pointer, dropped at the next placing.
     std::map<QWidget*, std::pair<QPointer<QWidget>, QPointF>> childPlaces_;
 };

@@ -1,3 +1,4 @@
 add_model_test(pace_test wellenlabor_core pace_test.cpp)
+add_model_test(raster_test wellenlabor_core raster_test.cpp)
 add_model_test(units_test wellenlabor_core units_test.cpp)
 add_model_test(zoom_option_test wellenlabor_core zoom_option_test.cpp)
