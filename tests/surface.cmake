@@ -37,3 +37,8 @@ if(NOT WELLENLABOR_SANITIZE)
     $<TARGET_FILE:kettlab> $<TARGET_FILE:paarlab> $<TARGET_FILE:wayland_test>)
   set_tests_properties(wayland_test PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
 endif()
+
+add_qt_test(form_design_test form_design_test.cpp)
+target_link_libraries(form_design_test PRIVATE chain_ui wavepair_ui)
+target_compile_definitions(form_design_test PRIVATE
+  FORM_DESIGN_RECORDED="${CMAKE_CURRENT_SOURCE_DIR}/form_design.txt")
