@@ -1,5 +1,5 @@
+#include "chain/ChainDisplay.hpp"
 #include "chain/ChainProgram.hpp"
-#include "surface/ClassicLook.hpp"
 #include "surface/DrawingSurface.hpp"
 #include "surface/Zoom.hpp"
 
@@ -43,7 +43,7 @@ void chainProgramPass(benchmark::State& state)
     surface::DrawingSurface picture;
     picture.resize(std::array{QSize(993, 496), QSize(1862, 698), QSize(3724, 1396)}.at(screen));
     picture.setScale(chain::chainScale);
-    picture.setBackColor(surface::lightYellow);
+    picture.setBackColor(chain::surfaceBackground);
     program.load(picture);
     startWave(program, picture);
     for (auto _ : state) {

@@ -1,6 +1,6 @@
-#include "surface/ClassicLook.hpp"
 #include "surface/DrawingSurface.hpp"
 #include "surface/Zoom.hpp"
+#include "wavepair/WavePairDisplay.hpp"
 #include "wavepair/WavePairProgram.hpp"
 
 #include <benchmark/benchmark.h>
@@ -33,7 +33,7 @@ void wavepairProgramPass(benchmark::State& state)
     surface::DrawingSurface picture1;
     picture1.resize(std::array{QSize(1009, 521), QSize(1419, 733), QSize(2838, 1466)}.at(screen));
     picture1.setScale({-10, -3, 105, 6});
-    picture1.setBackColor(surface::lightYellow);
+    picture1.setBackColor(wavepair::displayBackground);
     surface::DrawingSurface picture2;
     surface::DrawingSurface picture3;
     const wavepair::WavePairCanvases pictures{picture1, picture2, picture3};

@@ -9,12 +9,7 @@
 
 #include <memory>
 
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 
 namespace surface {
 class DrawingSurface;
@@ -53,8 +48,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
-    void layOut();
+    template <typename Control> Control* control(const char* name) const;
     void connectHandlers();
     void showView();
     void showClock();
@@ -85,66 +79,9 @@ private:
     surface::RunDriver driver_;
     std::unique_ptr<Form2> form2_;
 
-    // The drawing surface and the labels and length box placed on it.
+    // Looked up once: the clock is shown after every pass.
     surface::DrawingSurface* Picture1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLineEdit* Text1 = nullptr;
-
-    // The group boxes and the "Info" button.
-    QGroupBox* Frame3D1 = nullptr;
-    QGroupBox* Frame3D2 = nullptr;
-    QGroupBox* Frame3D3 = nullptr;
-    QGroupBox* Frame3D4 = nullptr;
-    QGroupBox* Frame3D5 = nullptr;
-    QGroupBox* Frame3D6 = nullptr;
-    QGroupBox* Frame3D7 = nullptr;
-    QPushButton* command6 = nullptr;
-
-    // "Anregung am linken Ende": amplitude, period, on/off and the hints.
-    QScrollBar* HScroll1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QScrollBar* HScroll2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QLineEdit* Text5 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label15 = nullptr;
-
-    // "Dämpfung".
-    QPushButton* Command9 = nullptr;
-    QLabel* Label9 = nullptr;
-
-    // "Löschfunktionen".
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command11 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-
-    // "Brechung".
-    QPushButton* Command3 = nullptr;
-    QLabel* Label10 = nullptr;
-
-    // "Uhr" and "Zeitablauf".
     QLineEdit* Text4 = nullptr;
-    QScrollBar* HScroll3 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QLabel* Label11 = nullptr;
-
-    // "Hindernis".
-    QPushButton* Command4 = nullptr;
-    QLabel* Label12 = nullptr;
-
-    // "Wellenträger".
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
 };
 
 } // namespace chain

@@ -1,6 +1,6 @@
 #include "InfoLayout.hpp"
 
-#include "surface/ClassicFont.hpp"
+#include "surface/FormBuilder.hpp"
 #include "surface/Twips.hpp"
 
 #include <QEvent>
@@ -74,30 +74,17 @@ void fitText(const std::vector<QLabel*>& labels, QFont font)
 
 } // namespace
 
-void buildInfoWindow(
-    QWidget* window, const QString& title, surface::TwipsRect client, std::span<const InfoLabel> labels)
+void buildInfoWindow(QWidget* window, const core::FormDesign& design)
 {
-    constexpr surface::Rgb introduction = surface::RGB(255, 192, 192);
-    constexpr surface::Rgb body = surface::RGB(255, 255, 224);
-    const QFont font = surface::classicFont(8.25);
-
-    // An info window left open does not keep the program alive.
+    surface::buildForm(window, design);
     window->setAttribute(Qt::WA_QuitOnClose, false);
-    window->setWindowTitle(title);
-    window->setFont(font);
-    // The system's window background in the classic scheme is white.
-    surface::setBackColor(window, surface::RGB(255, 255, 255));
+    const core::DesignRect client = design.client.value_or(core::DesignRect{});
     const QRect area = surface::twips::toPixelRect(client.left, client.top, client.width, client.height);
     window->setFixedSize(area.size());
     window->move(area.topLeft());
     new KeepOnScreen(window);
-    std::vector<QLabel*> made;
-    for (const InfoLabel& info : labels) {
-        QLabel* label = surface::makeLabel(window, info.text, info.place, font, made.empty() ? introduction : body);
-        label->setObjectName(QString::fromLatin1(info.name));
-        made.push_back(label);
-    }
-    fitText(made, font);
+    const QList<QLabel*> labels = window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    fitText({labels.begin(), labels.end()}, window->font());
 }
 
 } // namespace chain

@@ -1,27 +1,14 @@
 #pragma once
 
-#include "surface/ClassicControls.hpp"
-
-#include <QString>
-
-#include <span>
+#include "core/FormDesign.hpp"
 
 class QWidget;
 
 namespace chain {
 
-// One label of an info window: its design name, place in twips and text.
-struct InfoLabel {
-    const char* name;
-    surface::TwipsRect place;
-    QString text;
-};
-
-// Sets up an info window: title, client area in twips (where it first
-// appears and its size), the window font, and the word-wrapped labels of its
-// two columns. The first label is the introduction on pink, the others stand
-// on light yellow.
-void buildInfoWindow(
-    QWidget* window, const QString& title, surface::TwipsRect client, std::span<const InfoLabel> labels);
+// Builds an info window from its design: its word-wrapped labels at their
+// places and the window where it first appears, kept on the screen. An info
+// window left open does not keep the program alive.
+void buildInfoWindow(QWidget* window, const core::FormDesign& design);
 
 } // namespace chain

@@ -3,6 +3,8 @@
 #include "DrawingSurface.hpp"
 #include "PictureExport.hpp"
 
+#include "core/KeyMap.hpp"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -19,6 +21,31 @@
 namespace surface {
 
 namespace {
+
+QKeySequence keySequence(core::Key key)
+{
+    switch (key) {
+    case core::Key::f5:
+        return Qt::Key_F5;
+    case core::Key::f6:
+        return Qt::Key_F6;
+    case core::Key::f7:
+        return Qt::Key_F7;
+    case core::Key::f8:
+        return Qt::Key_F8;
+    case core::Key::ctrlC:
+        return Qt::CTRL | Qt::Key_C;
+    case core::Key::ctrlS:
+        return Qt::CTRL | Qt::Key_S;
+    case core::Key::up:
+        return Qt::Key_Up;
+    case core::Key::down:
+        return Qt::Key_Down;
+    case core::Key::home:
+        return Qt::Key_Home;
+    }
+    return {};
+}
 
 // Turns Up, Down and Home on a focused surface into left-button drags.
 class HandKeys : public QObject {
@@ -42,23 +69,15 @@ protected:
         if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) {
             return false;
         }
-        double steps = std::round(height_() / step_);
-        switch (key->key()) {
-        case Qt::Key_Up:
-            steps -= 1; // y grows downward
-            break;
-        case Qt::Key_Down:
-            steps += 1;
-            break;
-        case Qt::Key_Home:
-            steps = 0;
-            break;
-        default:
+        const auto binding = std::find_if(
+            std::begin(core::programKeys), std::end(core::programKeys), [key](const core::KeyBinding& b) {
+                return core::isHandKey(b.action) && keySequence(b.key) == QKeySequence(key->key());
+            });
+        if (binding == std::end(core::programKeys)) {
             return false;
         }
         const UserScale& scale = surface_->scale();
-        const double y = std::clamp(steps * step_, std::min(scale.top, scale.top + scale.height),
-            std::max(scale.top, scale.top + scale.height));
+        const double y = core::handKeyHeight(binding->action, height_(), step_, scale.top, scale.top + scale.height);
         emit surface_->mouseMove(1, 0, static_cast<float>(scale.left), static_cast<float>(y));
         return true;
     }
@@ -134,8 +153,12 @@ QShortcut* addWindowKey(QWidget* window, const QKeySequence& key, std::function<
     return shortcut;
 }
 
-void setTabChain(QWidget* window, const std::vector<QWidget*>& chain)
+void setTabChain(QWidget* window, const std::vector<const char*>& names)
 {
+    std::vector<QWidget*> chain;
+    for (const char* name : names) {
+        chain.push_back(designControl(*window, name));
+    }
     for (QWidget* control : chain) {
         control->setFocusPolicy(Qt::StrongFocus);
     }
@@ -154,50 +177,40 @@ void addHandKeys(DrawingSurface* surface, std::function<double()> height, double
 
 void addProgramKeys(QWidget* window, const ProgramKeys& keys)
 {
-    const auto clickOn = [window](const char* name) {
-        return [window, name] {
-            window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
-        };
-    };
-    addWindowKey(window, Qt::Key_F5, clickOn("Command11"));
-    addWindowKey(window, Qt::Key_F6, keys.singleStep);
-    addWindowKey(window, Qt::Key_F7, clickOn("Command7"));
-    addWindowKey(window, Qt::Key_F8, clickOn("Command5"));
+    setTabChain(window, keys.tabChain);
     DrawingSurface* picture = keys.picture;
-    addWindowKey(window, QKeySequence(Qt::CTRL | Qt::Key_C), [picture] {
-        copyPicture(*picture);
-    });
-    addWindowKey(window, QKeySequence(Qt::CTRL | Qt::Key_S), [window, picture, program = keys.program] {
-        savePictureWithDialog(window, *picture, program);
-    });
+    for (const core::KeyBinding& binding : core::programKeys) {
+        std::function<void()> action;
+        switch (binding.action) {
+        case core::KeyAction::click:
+            action = [button = designControl<QAbstractButton>(*window, binding.button)] {
+                button->click();
+            };
+            break;
+        case core::KeyAction::singleStep:
+            action = keys.singleStep;
+            break;
+        case core::KeyAction::copyPicture:
+            action = [picture] {
+                copyPicture(*picture);
+            };
+            break;
+        case core::KeyAction::savePicture:
+            action = [window, picture, program = keys.program] {
+                savePictureWithDialog(window, *picture, program);
+            };
+            break;
+        default: // the hand keys belong to the hand field's focus
+            continue;
+        }
+        addWindowKey(window, keySequence(binding.key), action);
+    }
     addHandKeys(keys.handField, keys.handHeight, keys.handStep);
 
     keys.refreshTexts();
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         QObject::connect(button, &QAbstractButton::clicked, window, keys.refreshTexts);
     }
-}
-
-void describe(QWidget* control, const QString& name, const QString& description)
-{
-    control->setAccessibleName(name);
-    control->setAccessibleDescription(description);
-}
-
-void describeControls(const QWidget& window, std::span<const ControlText> texts)
-{
-    for (const ControlText& text : texts) {
-        QWidget* control = designControl(window, text.control);
-        if (*text.name != '\0') {
-            control->setAccessibleName(QString::fromUtf8(text.name));
-        }
-        control->setAccessibleDescription(QString::fromUtf8(text.description));
-    }
-}
-
-QString stateText(const QString& setting, bool on)
-{
-    return setting + (on ? QStringLiteral(": an") : QStringLiteral(": aus"));
 }
 
 } // namespace surface

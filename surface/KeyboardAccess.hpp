@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <span>
 #include <vector>
 
 class QShortcut;
@@ -25,9 +24,9 @@ bool typingIntoText(const QWidget* focus);
 // into a text-taking control.
 QShortcut* addWindowKey(QWidget* window, const QKeySequence& key, std::function<void()> action);
 
-// Makes the controls Tab stops in this order and draws a frame around
-// whichever of them has the focus, whatever the style shows by itself.
-void setTabChain(QWidget* window, const std::vector<QWidget*>& chain);
+// Makes the controls named in the chain Tab stops in this order and draws a
+// frame around whichever of them has the focus, whatever the style shows by itself.
+void setTabChain(QWidget* window, const std::vector<const char*>& chain);
 
 // Up and Down move the driven end of the chain by one step, Home puts it
 // back to 0, while the surface has the focus. Each key acts as a drag with
@@ -37,14 +36,15 @@ void setTabChain(QWidget* window, const std::vector<QWidget*>& chain);
 // surface and on the grid of steps.
 void addHandKeys(DrawingSurface* surface, std::function<double()> height, double step);
 
-// The keys both main windows share, bound to their controls' design names:
-// F5 clicks "Command11" (Halt/Weiter), F6 makes a single step, F7 clicks
-// "Command7" (the excitation), F8 clicks "Command5" (Löschen); Ctrl+C copies
-// and Ctrl+S saves the picture; Up, Down and Home move the driven end on the
-// hand field. After every button click the screen-reader texts are brought
-// up to date, so install the keys after the window's own handlers.
+// The keys both main windows share (the core's key map): buttons are
+// pressed by their design names, F6 makes a single step, Ctrl+C copies and
+// Ctrl+S saves the picture, Up, Down and Home move the driven end on the hand
+// field. Also makes the window's Tab chain. After every button click the
+// screen-reader texts are brought up to date, so install the keys after the
+// window's own handlers.
 struct ProgramKeys {
     QString program; // names the saved pictures
+    std::vector<const char*> tabChain;
     DrawingSurface* picture = nullptr;
     DrawingSurface* handField = nullptr;
     std::function<double()> handHeight;
@@ -59,20 +59,5 @@ template <typename Control = QWidget> Control* designControl(const QWidget& wind
 {
     return window.findChild<Control*>(QString::fromLatin1(name));
 }
-
-// What a screen reader announces of a control found by its design name; an
-// empty name keeps the one the control has or gets from its state.
-struct ControlText {
-    const char* control;
-    const char* name;
-    const char* description;
-};
-void describeControls(const QWidget& window, std::span<const ControlText> texts);
-
-// The German name and description a screen reader announces.
-void describe(QWidget* control, const QString& name, const QString& description);
-
-// "Dämpfung: an" or "Dämpfung: aus".
-QString stateText(const QString& setting, bool on);
 
 } // namespace surface

@@ -2,9 +2,9 @@
 #include "chain/Form1.hpp"
 #include "chain/Form2.hpp"
 #include "chain/Form3.hpp"
+#include "core/FormDesign.hpp"
 #include "surface/ClassicControls.hpp"
 #include "surface/DrawingSurface.hpp"
-#include "surface/MakerNotice.hpp"
 
 #include "FormDriver.hpp"
 #include "SurfacePixels.hpp"
@@ -181,7 +181,8 @@ private slots:
     {
         LoadedForm f;
         QCOMPARE(f.form.windowTitle(),
-            QStringLiteral("Schwingbahn  - Kugel-Feder-Kette (Torsionswellenleiter)    ") + surface::makerNotice());
+            QStringLiteral("Schwingbahn  - Kugel-Feder-Kette (Torsionswellenleiter)    ")
+                + QString::fromUtf8(core::makerNotice));
         QVERIFY(!control<QLabel>(f.form, "Label7")->isVisible());
         QVERIFY(!control<QLabel>(f.form, "Label8")->isVisible());
         QVERIFY(!control<QLineEdit>(f.form, "Text1")->isVisible());
@@ -350,11 +351,11 @@ private slots:
         QVERIFY(control<QRadioButton>(f.form, "Option2")->isChecked());
         QVERIFY(!control<QRadioButton>(f.form, "Option1")->isChecked());
         QCOMPARE(f.form.windowTitle(),
-            QStringLiteral("Schwingbahn - Pendelkette") + QString(36, ' ') + surface::makerNotice());
+            QStringLiteral("Schwingbahn - Pendelkette") + QString(36, ' ') + QString::fromUtf8(core::makerNotice));
         click(f.form, "Option1");
         QCOMPARE(f.form.model().restoring, 2.0F);
         QCOMPARE(f.form.windowTitle(),
-            QStringLiteral("Schwingbahn - Torsionskette") + QString(19, ' ') + surface::makerNotice());
+            QStringLiteral("Schwingbahn - Torsionskette") + QString(19, ' ') + QString::fromUtf8(core::makerNotice));
     }
 
     void leftDragMovesTheDrivenEnd()

@@ -1,5 +1,4 @@
 #include "SurfacePixels.hpp"
-#include "surface/DecimalText.hpp"
 #include "surface/DrawingSurface.hpp"
 #include "surface/ScaledForm.hpp"
 #include "surface/Twips.hpp"
@@ -167,17 +166,6 @@ private slots:
     {
         QCOMPARE(surface::twips::perPixel(), 15.0);
         QCOMPARE(surface::twips::toPixelRect(120, 240, 1935, 375), QRect(8, 16, 129, 25));
-    }
-
-    void decimalTextUsesTheGermanComma()
-    {
-        QCOMPARE(surface::decimalText(25.0), QStringLiteral("25"));
-        QCOMPARE(surface::decimalText(4.3), QStringLiteral("4,3"));
-        QCOMPARE(surface::decimalText(0.05), QStringLiteral("0,05"));
-        QCOMPARE(surface::decimalText(-0.1), QStringLiteral("-0,1"));
-        QCOMPARE(surface::decimalText(-0.0), QStringLiteral("0"));
-        QCOMPARE(surface::decimalText(1234.5), QStringLiteral("1234,5"));
-        QCOMPARE(surface::decimalText(std::floor(100 * 0.15 + 0.05) / 100), QStringLiteral("0,15"));
     }
 };
 

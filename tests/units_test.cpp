@@ -1,7 +1,11 @@
+#include "core/DecimalText.hpp"
 #include "core/Twips.hpp"
 #include "core/Zoom.hpp"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
 
 namespace twips = surface::twips;
 namespace zoom = surface::zoom;
@@ -19,4 +23,13 @@ TEST(Units, TheDesignScreenFitsByItsTighterSide)
 {
     EXPECT_EQ(zoom::fitting(1920, 1080), 1.40625);
     EXPECT_EQ(zoom::fitting(1280, 1024), 1.25);
+}
+
+TEST(Units, NumbersShowWithTheGermanComma)
+{
+    const std::pair<double, const char*> cases[] = {{25.0, "25"}, {4.3, "4,3"}, {0.05, "0,05"}, {-0.1, "-0,1"},
+        {-0.0, "0"}, {1234.5, "1234,5"}, {std::floor(100 * 0.15 + 0.05) / 100, "0,15"}};
+    for (const auto& [value, shown] : cases) {
+        EXPECT_EQ(core::decimalText(value), shown) << value;
+    }
 }

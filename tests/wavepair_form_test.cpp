@@ -3,9 +3,9 @@
 
 #include "FormDriver.hpp"
 #include "SurfacePixels.hpp"
+#include "core/FormDesign.hpp"
 #include "surface/ClassicControls.hpp"
 #include "surface/DrawingSurface.hpp"
-#include "surface/MakerNotice.hpp"
 #include "surface/RunDriver.hpp"
 #include "surface/TouchAsMouse.hpp"
 
@@ -62,7 +62,7 @@ private slots:
         Loaded w;
         QCOMPARE(w.form.windowTitle(),
             QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' '))
-                + surface::makerNotice());
+                + QString::fromUtf8(core::makerNotice));
         // 0.99 of 15360 x 11520 twips, 15 twips to the pixel.
         QCOMPARE(w.form.frameGeometry().size(), QSize(1014, 760));
         QCOMPARE(w.form.scale().width, 4000.0);

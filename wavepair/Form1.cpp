@@ -1,38 +1,22 @@
 #include "Form1.hpp"
 
-#include "Form1Keys.hpp"
-#include "WavePairDisplay.hpp"
+#include "PairForms.hpp"
 
-#include "surface/ClassicControls.hpp"
-#include "surface/ClassicLook.hpp"
 #include "surface/DrawingSurface.hpp"
-#include "surface/FormParts.hpp"
-#include "surface/MakerNotice.hpp"
+#include "surface/FormBuilder.hpp"
+#include "surface/KeyboardAccess.hpp"
 #include "surface/Twips.hpp"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
 namespace wavepair {
 
-using surface::grey;
-using surface::named;
-using surface::RGB;
-using surface::Rgb;
-
 namespace {
 
-constexpr Rgb excitationOff = RGB(255, 128, 0);
-constexpr Rgb reflectorButton = RGB(255, 128, 128);
-
-constexpr double windowFraction = 0.99;
-
-QFont bold12()
-{
-    return surface::classicFont(12);
-}
+// A tenth of a unit per key, 40 steps over the height of the field.
+constexpr double handStep = 0.1;
 
 // The substitute faces have a taller line than the original at 12 pt, taller
 // than the one-line height some labels are designed with; the label grows
@@ -61,99 +45,54 @@ Form1::Form1(QSizeF screenTwips)
           },
           this)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(
-        QStringLiteral("Längs- und Querwelle im Vergleich") + QString(46, QLatin1Char(' ')) + surface::makerNotice());
-    setFont(surface::windowFont());
-    surface::setBackColor(this, grey);
-    createControls();
+    surface::buildForm(this, form1Design());
+    Picture1 = control<surface::DrawingSurface>("Picture1");
+    Picture2 = control<surface::DrawingSurface>("Picture2");
+    Picture3 = control<surface::DrawingSurface>("Picture3");
+    // The right button does nothing here, so a finger drives the end at once.
+    Picture3->setTouchHoldGivesRightButton(false);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            fitCaption(label);
+        }
+    }
     connectHandlers();
-    installKeys(*this);
+    surface::addProgramKeys(this,
+        {QStringLiteral("PAARLAB"), form1Design().tabChain, Picture1, Picture3,
+            [this] {
+                return model().y[0];
+            },
+            handStep,
+            [this] {
+                singleStep();
+            },
+            [this] {
+                surface::applyStateTexts(*this, stateTexts(program_.view()));
+            }});
 }
 
 Form1::~Form1() = default;
 
-void Form1::createControls()
+template <typename Control> Control* Form1::control(const char* name) const
 {
-    const QFont font = surface::windowFont();
-    const QFont bold = bold12();
-
-    Picture1 = surface::makeSurface(this, "Picture1", {0, 240, 15135, 7815}, displayBackground);
-    Picture2 = surface::makeSurface(Picture1, "Picture2", {0, 2040, 1455, 1215}, insetBackground);
-    Picture2->setScale({-150, -100, 300, 200});
-    Picture3 = surface::makeSurface(Picture1, "Picture3", {0, 3840, 1455, 2655}, insetBackground);
-    Picture3->setScale({-1, -2, 4, 4});
-    // The right button does nothing here, so a finger drives the end at once.
-    Picture3->setTouchHoldGivesRightButton(false);
-    Label5 = named(surface::makeLabel(Picture1, QStringLiteral(" Anregung    mit Maus"), {0, 6600, 1455, 615}, bold,
-                       displayBackground),
-        "Label5");
-    Label3 = named(surface::makeLabel(Picture1, QString(), {14520, 0, 615, 7935}, font, reflectorBarColour), "Label3");
-    Label3->hide();
-
-    Command1 = named(surface::makeButton(this, QStringLiteral("Ende"), {13320, 8160, 1575, 495}, bold), "Command1");
-    Command4 = named(surface::makeButton(this, QStringLiteral("I"), {13320, 9000, 1575, 495}, bold), "Command4");
-
-    Frame3D1
-        = surface::makeGroup(this, "Frame3D1", QStringLiteral("Automatische Anregung"), {0, 8040, 4335, 2655}, bold);
-    Frame3D3 = surface::makeGroup(this, "Frame3D3", QStringLiteral("Steuerfunktionen"), {4560, 8040, 3135, 1335}, bold);
-    Frame3D5 = surface::makeGroup(this, "Frame3D5", QStringLiteral("Zeitablauf"), {4560, 9360, 3135, 1335}, bold);
-    Frame3D2 = surface::makeGroup(this, "Frame3D2", QStringLiteral("Reflektor"), {8040, 8040, 2055, 2655}, bold);
-    Frame3D4
-        = surface::makeGroup(this, "Frame3D4", QStringLiteral("Einzelschaltungen"), {10200, 8040, 2775, 2655}, bold);
-
-    Label1
-        = named(surface::makeLabel(Frame3D1, QStringLiteral("Amplitude"), {720, 480, 1695, 255}, bold, grey), "Label1");
-    HScroll1 = named(surface::makeScrollBar(Frame3D1, {120, 840, 2535, 375}, {0, 20, 1, 1, 10}), "HScroll1");
-    klein = named(surface::makeLabel(Frame3D1, QStringLiteral("klein"), {120, 1320, 855, 375}, bold, grey), "klein");
-    Label6 = named(surface::makeLabel(Frame3D1, QStringLiteral("groß"), {1920, 1320, 735, 375}, bold, grey), "Label6");
-    HScroll2 = named(surface::makeScrollBar(Frame3D1, {120, 1800, 2535, 375}, {1, 80, 1, 10, 40}), "HScroll2");
-    Label2
-        = named(surface::makeLabel(Frame3D1, QStringLiteral("Frequenz"), {720, 2280, 1695, 255}, bold, grey), "Label2");
-    Label7 = surface::makeLamp(Frame3D1, "Label7", {3240, 840, 495, 375});
-    Label7->hide();
-    Command7
-        = named(surface::makeButton(Frame3D1, QStringLiteral("On/Off"), {2880, 1320, 1215, 855}, font), "Command7");
-    surface::setBackColor(Command7, excitationOff);
-
-    Command5 = named(surface::makeButton(Frame3D3, QStringLiteral("Löschen"), {120, 480, 1215, 375}, bold), "Command5");
-    Command11 = named(surface::makeButton(Frame3D3, QStringLiteral("Halt"), {1680, 480, 1215, 375}, bold), "Command11");
-
-    HScroll3 = named(surface::makeScrollBar(Frame3D5, {240, 480, 2655, 375}, {2, 40, 1, 1, 20}), "HScroll3");
-    Label4
-        = named(surface::makeLabel(Frame3D5, QStringLiteral("langsam"), {240, 960, 1095, 375}, bold, grey), "Label4");
-    Label11
-        = named(surface::makeLabel(Frame3D5, QStringLiteral("schnell"), {1920, 960, 975, 375}, bold, grey), "Label11");
-
-    Label8 = surface::makeLamp(Frame3D2, "Label8", {720, 840, 495, 375});
-    Label8->hide();
-    Command9 = named(surface::makeButton(Frame3D2, QStringLiteral("On/Off"), {360, 1320, 1215, 855}, font), "Command9");
-    surface::setBackColor(Command9, reflectorButton);
-
-    Command2
-        = named(surface::makeButton(Frame3D4, QStringLiteral("Querwelle"), {120, 840, 1935, 495}, bold), "Command2");
-    Label9 = surface::makeLamp(Frame3D4, "Label9", {2160, 840, 495, 375});
-    Command3
-        = named(surface::makeButton(Frame3D4, QStringLiteral("Längswelle"), {120, 1680, 1935, 495}, bold), "Command3");
-    Label10 = surface::makeLamp(Frame3D4, "Label10", {2160, 1680, 495, 375});
-
-    for (QLabel* captioned : {Label5, Label1, klein, Label6, Label2, Label4, Label11}) {
-        fitCaption(captioned);
-    }
+    return surface::designControl<Control>(*this, name);
 }
 
 void Form1::connectHandlers()
 {
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
-    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
-    connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
-    connect(HScroll3, &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
+    const auto onClick = [this](const char* button, void (Form1::*handler)()) {
+        connect(control<QPushButton>(button), &QPushButton::clicked, this, handler);
+    };
+    onClick("Command1", &Form1::Command1_Click);
+    onClick("Command2", &Form1::Command2_Click);
+    onClick("Command3", &Form1::Command3_Click);
+    onClick("Command5", &Form1::Command5_Click);
+    onClick("Command7", &Form1::Command7_Click);
+    onClick("Command9", &Form1::Command9_Click);
+    onClick("Command11", &Form1::Command11_Click);
+    connect(control<QScrollBar>("HScroll1"), &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(control<QScrollBar>("HScroll2"), &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
+    connect(control<QScrollBar>("HScroll3"), &QScrollBar::valueChanged, this, &Form1::HScroll3_Change);
     connect(Picture1, &surface::DrawingSurface::mouseDown, this, &Form1::Picture1_MouseDown);
     connect(Picture1, &surface::DrawingSurface::mouseMove, this, &Form1::Picture1_MouseMove);
     connect(Picture1, &surface::DrawingSurface::mouseUp, this, &Form1::Picture1_MouseUp);
@@ -166,17 +105,11 @@ void Form1::connectHandlers()
     connect(Picture3, &surface::DrawingSurface::backingReset, this, &Form1::Form_Paint);
 }
 
-void Form1::layOut()
-{
-    setOuterSize(windowFraction * screenTwips_.width(), windowFraction * screenTwips_.height());
-    setScale({0, 0, 4000, 3000});
-    Picture1->setScale({-10, -3, 105, 6});
-}
-
 void Form1::Form_Load()
 {
-    layOut();
-    showAt(1, 1);
+    const core::FormLoad load = form1Load(screenTwips_.width(), screenTwips_.height());
+    surface::applyLoad(*this, load);
+    showAt(load.left, load.top);
     program_.load(pictures());
     showView();
     RunWaves();
@@ -206,16 +139,7 @@ void Form1::singleStep()
 
 void Form1::showView()
 {
-    const WavePairView view = program_.view();
-    Command11->setText(view.halted ? QStringLiteral("Weiter") : QStringLiteral("Halt"));
-    Label7->setVisible(view.excitationOn);
-    Label5->setVisible(!view.excitationOn);
-    surface::setBackColor(Command7, view.excitationOn ? surface::red : excitationOff);
-    Label8->setVisible(view.reflectorOn);
-    Label3->setVisible(view.reflectorOn);
-    Label9->setVisible(view.transverseOn);
-    Label10->setVisible(view.longitudinalOn);
-    Picture2->setVisible(view.longitudinalOn);
+    surface::applyView(*this, formView(program_.view()));
 }
 
 void Form1::Command1_Click()
@@ -263,17 +187,17 @@ void Form1::Command5_Click()
 
 void Form1::HScroll1_Change()
 {
-    program_.setAmplitude(HScroll1->value());
+    program_.setAmplitude(control<QScrollBar>("HScroll1")->value());
 }
 
 void Form1::HScroll2_Change()
 {
-    program_.setFrequency(HScroll2->value());
+    program_.setFrequency(control<QScrollBar>("HScroll2")->value());
 }
 
 void Form1::HScroll3_Change()
 {
-    program_.setSpeed(HScroll3->value());
+    program_.setSpeed(control<QScrollBar>("HScroll3")->value());
 }
 
 void Form1::Picture1_MouseDown(int button, int /*shift*/, float x, float /*y*/)

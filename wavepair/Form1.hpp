@@ -7,11 +7,6 @@
 
 #include <QSizeF>
 
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QScrollBar;
-
 namespace surface {
 class DrawingSurface;
 }
@@ -45,9 +40,8 @@ public:
     void singleStep();
 
 private:
-    void createControls();
+    template <typename Control> Control* control(const char* name) const;
     void connectHandlers();
-    void layOut();
     WavePairCanvases pictures() const;
     void showView();
     void RunWaves();
@@ -76,50 +70,10 @@ private:
     WavePairProgram program_;
     surface::RunDriver driver_;
 
-    // The display, its two small fields, the hand label, the reflector bar and the loose buttons.
+    // The display and its two small fields, looked up once.
     surface::DrawingSurface* Picture1 = nullptr;
     surface::DrawingSurface* Picture2 = nullptr;
     surface::DrawingSurface* Picture3 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label3 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command4 = nullptr;
-
-    // The group boxes.
-    QGroupBox* Frame3D1 = nullptr;
-    QGroupBox* Frame3D2 = nullptr;
-    QGroupBox* Frame3D3 = nullptr;
-    QGroupBox* Frame3D4 = nullptr;
-    QGroupBox* Frame3D5 = nullptr;
-
-    // "Automatische Anregung": amplitude, frequency, on/off and its lamp.
-    QLabel* Label1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QLabel* klein = nullptr;
-    QLabel* Label6 = nullptr;
-    QScrollBar* HScroll2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label7 = nullptr;
-    QPushButton* Command7 = nullptr;
-
-    // "Steuerfunktionen".
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command11 = nullptr;
-
-    // "Zeitablauf".
-    QScrollBar* HScroll3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label11 = nullptr;
-
-    // "Reflektor".
-    QLabel* Label8 = nullptr;
-    QPushButton* Command9 = nullptr;
-
-    // "Einzelschaltungen": the two rows and their lamps.
-    QPushButton* Command2 = nullptr;
-    QLabel* Label9 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QLabel* Label10 = nullptr;
 };
 
 } // namespace wavepair

@@ -1,7 +1,7 @@
 #include "Soak.hpp"
 
+#include "chain/ChainDisplay.hpp"
 #include "chain/ChainProgram.hpp"
-#include "surface/ClassicLook.hpp"
 #include "surface/DrawingSurface.hpp"
 
 SoakResult soakChain(std::int64_t passes)
@@ -10,7 +10,7 @@ SoakResult soakChain(std::int64_t passes)
     surface::DrawingSurface picture;
     picture.resize(993, 497);
     picture.setScale(chain::chainScale);
-    picture.setBackColor(surface::lightYellow);
+    picture.setBackColor(chain::surfaceBackground);
     program.load(picture);
 
     // Every control of the panel in turn, the bars at changing values.

@@ -1,7 +1,7 @@
 #include "Soak.hpp"
 
-#include "surface/ClassicLook.hpp"
 #include "surface/DrawingSurface.hpp"
+#include "wavepair/WavePairDisplay.hpp"
 #include "wavepair/WavePairProgram.hpp"
 
 SoakResult soakWavePair(std::int64_t passes)
@@ -10,7 +10,7 @@ SoakResult soakWavePair(std::int64_t passes)
     surface::DrawingSurface picture1;
     picture1.resize(1009, 521);
     picture1.setScale({-10, -3, 105, 6});
-    picture1.setBackColor(surface::lightYellow);
+    picture1.setBackColor(wavepair::displayBackground);
     surface::DrawingSurface picture2;
     picture2.resize(97, 81);
     surface::DrawingSurface picture3;
