@@ -148,6 +148,12 @@ core::FormDesign makeForm1()
         },
         .tabChain = {"Picture1", "HScroll1", "HScroll2", "Command7", "Command5", "Command11", "Command1", "Command2",
             "HScroll3", "Command8", "Command9", "Command3", "Command4", "command6", "Option1", "Option2"},
+        // One hand-key step moves the left end a tenth of a unit, the
+        // amplitude bar's step, so ten presses make the default amplitude.
+        .program = "KETTLAB",
+        .picture = "Picture1",
+        .handField = "Picture1",
+        .handStep = 0.1,
     };
 }
 

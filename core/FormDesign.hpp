@@ -49,6 +49,8 @@ struct ControlDesign {
     const char* accessibleName = "";
     const char* description = "";
     const char* toolTip = "";
+    // On a picture: whether a finger held still acts as the right button.
+    bool holdIsRightButton = true;
 };
 
 struct FormDesign {
@@ -61,6 +63,13 @@ struct FormDesign {
     std::vector<ControlDesign> controls;
     // The keyboard's Tab order through the controls.
     std::vector<const char*> tabChain;
+    // For the program's keys: the name of saved pictures, the picture they
+    // copy and save, the field the hand keys move the driven end on, and
+    // their step in its units.
+    const char* program = "";
+    const char* picture = nullptr;
+    const char* handField = nullptr;
+    double handStep = 0.1;
 };
 
 // What a form does to its window when it loads, for a screen of a given size.

@@ -1,6 +1,4 @@
 #include "chain/Form1.hpp"
-#include "chain/Form2.hpp"
-#include "chain/Form3.hpp"
 
 #include "FormDriver.hpp"
 #include "ResidentMemory.hpp"
@@ -129,10 +127,10 @@ private slots:
     {
         LoadedForm f;
         click(f.form, "command6");
-        chain::Form2* form2 = f.form.infoWindow();
+        QWidget* form2 = f.form.infoWindow("Form2");
         QTest::mouseClick(control<QAbstractButton>(*form2, "Command1"), Qt::LeftButton);
         const QRect area = f.form.screen()->availableGeometry();
-        for (QWidget* info : {static_cast<QWidget*>(form2), static_cast<QWidget*>(form2->infoWindow())}) {
+        for (QWidget* info : {form2, f.form.infoWindow("Form3")}) {
             QVERIFY(QTest::qWaitForWindowExposed(info));
             QCOMPARE(surface::backColor(info), RGB(255, 255, 255));
             QVERIFY2(area.contains(info->frameGeometry()), qPrintable(info->objectName()));

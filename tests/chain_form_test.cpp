@@ -1,7 +1,5 @@
 #include "chain/ChainModel.hpp"
 #include "chain/Form1.hpp"
-#include "chain/Form2.hpp"
-#include "chain/Form3.hpp"
 #include "core/FormDesign.hpp"
 #include "surface/ClassicControls.hpp"
 #include "surface/DrawingSurface.hpp"
@@ -435,11 +433,11 @@ private slots:
     void infoWindowsAreCreatedOnceAndLeaveTheRunGoing()
     {
         LoadedForm f;
-        QVERIFY(f.form.infoWindow() == nullptr);
+        QVERIFY(f.form.infoWindow("Form2") == nullptr);
         for (int k = 0; k < 3; ++k) {
             click(f.form, "command6");
         }
-        chain::Form2* form2 = f.form.infoWindow();
+        QWidget* form2 = f.form.infoWindow("Form2");
         QVERIFY(form2 != nullptr);
         QVERIFY(form2->isVisible());
         int form2s = 0;
@@ -453,14 +451,14 @@ private slots:
         QCOMPARE(surface::backColor(form2->findChild<QLabel*>(QStringLiteral("Label1"))), RGB(255, 192, 192));
         QCOMPARE(surface::backColor(form2->findChild<QLabel*>(QStringLiteral("Label9"))), light);
 
-        QVERIFY(form2->infoWindow() == nullptr);
+        QVERIFY(f.form.infoWindow("Form3") == nullptr);
         QTest::mouseClick(form2->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-        QVERIFY(form2->infoWindow() != nullptr);
-        QVERIFY(form2->infoWindow()->isVisible());
-        QVERIFY(form2->infoWindow()->windowTitle().startsWith(
+        QVERIFY(f.form.infoWindow("Form3") != nullptr);
+        QVERIFY(f.form.infoWindow("Form3")->isVisible());
+        QVERIFY(f.form.infoWindow("Form3")->windowTitle().startsWith(
             QStringLiteral("Informationen zu \"Schwingbahn - Pendelkette\"") + QString(17, ' ')));
         form2->close();
-        QVERIFY(form2->infoWindow()->isVisible());
+        QVERIFY(f.form.infoWindow("Form3")->isVisible());
 
         f.passes(5);
         QVERIFY(f.form.isRunning());
@@ -501,7 +499,7 @@ private slots:
         QTimer::singleShot(200, form, &QWidget::close);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!form->isVisible());
-        QVERIFY(!form->infoWindow()->isVisible());
+        QVERIFY(!form->infoWindow("Form2")->isVisible());
         delete form;
     }
 };

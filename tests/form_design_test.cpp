@@ -1,6 +1,4 @@
 #include "chain/Form1.hpp"
-#include "chain/Form2.hpp"
-#include "chain/Form3.hpp"
 #include "wavepair/Form1.hpp"
 
 #include "surface/ClassicControls.hpp"
@@ -91,10 +89,10 @@ QStringList describeAll(QSize screen)
     chain::Form1 kettlab(twips);
     kettlab.Form_Load();
     QTest::mouseClick(kettlab.findChild<QAbstractButton*>(QStringLiteral("command6")), Qt::LeftButton);
-    chain::Form2* form2 = kettlab.infoWindow();
+    QWidget* form2 = kettlab.infoWindow("Form2");
     QTest::mouseClick(form2->findChild<QAbstractButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    lines << describe(kettlab) << describe(*form2) << describe(*form2->infoWindow());
-    form2->closeAll();
+    lines << describe(kettlab) << describe(*form2) << describe(*kettlab.infoWindow("Form3"));
+    kettlab.close();
     wavepair::Form1 paarlab(twips);
     paarlab.Form_Load();
     lines << describe(paarlab);

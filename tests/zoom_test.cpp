@@ -1,9 +1,9 @@
+#include "chain/ChainForms.hpp"
 #include "chain/Form1.hpp"
-#include "chain/Form2.hpp"
-#include "chain/Form3.hpp"
 #include "wavepair/Form1.hpp"
 
 #include "surface/DrawingSurface.hpp"
+#include "surface/InfoWindow.hpp"
 #include "surface/Twips.hpp"
 #include "surface/Zoom.hpp"
 #include "surface/ZoomedStyle.hpp"
@@ -170,10 +170,11 @@ private slots:
         }
         // The info windows show all their text.
         if (kettlab) {
-            const chain::Form2 info;
-            const chain::Form3 pendulumInfo;
-            for (const QWidget* window :
-                {static_cast<const QWidget*>(&info), static_cast<const QWidget*>(&pendulumInfo)}) {
+            QWidget info;
+            QWidget pendulumInfo;
+            surface::buildInfoWindow(&info, chain::form2Design());
+            surface::buildInfoWindow(&pendulumInfo, chain::form3Design());
+            for (const QWidget* window : {&info, &pendulumInfo}) {
                 for (const QLabel* label : window->findChildren<QLabel*>()) {
                     QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
                 }

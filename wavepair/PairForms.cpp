@@ -53,7 +53,9 @@ core::FormDesign makeForm1()
                 .description = "Zeigt, wie die Punkte der Längswelle schwingen."},
             {.name = "Picture3", .kind = picture, .container = "Picture1", .place = {0, 3840, 1455, 2655},
                 .back = insetBackground, .accessibleName = "Feld für die Anregung von Hand",
-                .description = "Pfeil hoch und runter bewegen das linke Ende, Pos1 setzt es auf null."},
+                .description = "Pfeil hoch und runter bewegen das linke Ende, Pos1 setzt es auf null.",
+                // The right button does nothing here, so a finger drives the end at once.
+                .holdIsRightButton = false},
             {.name = "Label5", .kind = label, .caption = " Anregung    mit Maus", .container = "Picture1",
                 .place = {0, 6600, 1455, 615}, .fontPoints = bold, .back = displayBackground},
             {.name = "Label3", .kind = label, .container = "Picture1", .place = {14520, 0, 615, 7935},
@@ -132,6 +134,11 @@ core::FormDesign makeForm1()
         },
         .tabChain = {"Picture1", "Picture3", "HScroll1", "HScroll2", "Command7", "Command5", "Command11", "HScroll3",
             "Command9", "Command2", "Command3", "Command1", "Command4"},
+        // A tenth of a unit per key, 40 steps over the height of the field.
+        .program = "PAARLAB",
+        .picture = "Picture1",
+        .handField = "Picture3",
+        .handStep = 0.1,
     };
 }
 

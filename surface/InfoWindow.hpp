@@ -4,11 +4,11 @@
 
 class QWidget;
 
-namespace chain {
+namespace surface {
 
 // Builds an info window from its design: its word-wrapped labels at their
 // places and the window where it first appears, kept on the screen. An info
 // window left open does not keep the program alive.
 void buildInfoWindow(QWidget* window, const core::FormDesign& design);
 
-} // namespace chain
+} // namespace surface

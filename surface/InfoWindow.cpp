@@ -1,7 +1,7 @@
-#include "InfoLayout.hpp"
+#include "InfoWindow.hpp"
 
-#include "surface/FormBuilder.hpp"
-#include "surface/Twips.hpp"
+#include "FormBuilder.hpp"
+#include "Twips.hpp"
 
 #include <QEvent>
 #include <QLabel>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace chain {
+namespace surface {
 
 namespace {
 
@@ -76,10 +76,10 @@ void fitText(const std::vector<QLabel*>& labels, QFont font)
 
 void buildInfoWindow(QWidget* window, const core::FormDesign& design)
 {
-    surface::buildForm(window, design);
+    buildForm(window, design);
     window->setAttribute(Qt::WA_QuitOnClose, false);
     const core::DesignRect client = design.client.value_or(core::DesignRect{});
-    const QRect area = surface::twips::toPixelRect(client.left, client.top, client.width, client.height);
+    const QRect area = twips::toPixelRect(client.left, client.top, client.width, client.height);
     window->setFixedSize(area.size());
     window->move(area.topLeft());
     new KeepOnScreen(window);
@@ -87,4 +87,4 @@ void buildInfoWindow(QWidget* window, const core::FormDesign& design)
     fitText({labels.begin(), labels.end()}, window->font());
 }
 
-} // namespace chain
+} // namespace surface

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "WavePairProgram.hpp"
+
+#include "core/ProgramForm.hpp"
+
+namespace wavepair {
+
+// PAARLAB's window and handlers without a toolkit: each handler hands its
+// event to the program, which draws on the display and its two fields.
+class PaarlabForm : public core::ProgramForm {
+public:
+    std::vector<const core::FormDesign*> windows() const override;
+    core::FormLoad geometry(double screenWidth, double screenHeight) const override;
+    void attach(const char* picture, surface::Canvas& canvas) override;
+
+    void Form_Load() override;
+    core::Reaction handle(const core::FormEvent& event) override;
+    void redraw(const char* picture) override;
+
+    bool pass() override;
+    void singleStep() override;
+    bool running() const override { return program_.running(); }
+
+    core::FormView view() const override;
+    std::vector<core::StateText> stateTexts() const override;
+    double handHeight() const override { return program_.model().y[0]; }
+
+    WavePairProgram& program() { return program_; }
+    const WavePairProgram& program() const { return program_; }
+
+    void Command2_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Command7_Click();
+    void Command9_Click();
+    void Command11_Click();
+    void HScroll1_Change(int value);
+    void HScroll2_Change(int value);
+    void HScroll3_Change(int value);
+    void Picture1_MouseDown(int button, int shift, float x, float y);
+    void Picture1_MouseMove(int button, int shift, float x, float y);
+    void Picture1_MouseUp(int button, int shift, float x, float y);
+    void Picture3_MouseDown(int button, int shift, float x, float y);
+    void Picture3_MouseMove(int button, int shift, float x, float y);
+    void Picture3_MouseUp(int button, int shift, float x, float y);
+    void Form_Paint();
+
+private:
+    WavePairCanvases pictures() const;
+
+    WavePairProgram program_;
+    surface::Canvas* picture1_ = nullptr;
+    surface::Canvas* picture2_ = nullptr;
+    surface::Canvas* picture3_ = nullptr;
+};
+
+} // namespace wavepair
