@@ -11,7 +11,7 @@
 namespace {
 
 // The program with a running wave, so the numbers are not all zero.
-void startWave(chain::ChainProgram& program, surface::Canvas& picture)
+void startWave(chain::ChainProgram& program, core::Canvas& picture)
 {
     program.switchHarmonic();
     program.switchClock();
@@ -39,9 +39,9 @@ BENCHMARK(chainAdvance);
 void chainProgramPass(benchmark::State& state)
 {
     const auto screen = static_cast<int>(state.range(0));
-    surface::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
+    core::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
     chain::ChainProgram program;
-    surface::Picture picture;
+    core::Picture picture;
     const auto size = std::array{std::pair{993, 496}, std::pair{1862, 698}, std::pair{3724, 1396}}.at(screen);
     picture.setSize(size.first, size.second, 1.0);
     picture.setScale(chain::chainScale);

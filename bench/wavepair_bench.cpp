@@ -29,15 +29,15 @@ BENCHMARK(wavepairAdvance);
 void wavepairProgramPass(benchmark::State& state)
 {
     const auto screen = static_cast<int>(state.range(0));
-    surface::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
+    core::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
     wavepair::WavePairProgram program;
-    surface::Picture picture1;
+    core::Picture picture1;
     const auto size = std::array{std::pair{1009, 521}, std::pair{1419, 733}, std::pair{2838, 1466}}.at(screen);
     picture1.setSize(size.first, size.second, 1.0);
     picture1.setScale({-10, -3, 105, 6});
     picture1.setBackColor(wavepair::displayBackground);
-    surface::Picture picture2;
-    surface::Picture picture3;
+    core::Picture picture2;
+    core::Picture picture3;
     const wavepair::WavePairCanvases pictures{picture1, picture2, picture3};
     program.load(pictures);
     program.switchLongitudinal(pictures);

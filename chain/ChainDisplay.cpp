@@ -10,7 +10,7 @@ struct MarkerLook {
     float x;
     int width;
     bool foreground; // drawn in the surface's foreground colour
-    surface::Rgb colour;
+    core::Rgb colour;
 };
 
 MarkerLook lookOf(Marker marker)
@@ -34,7 +34,7 @@ constexpr float surfaceBottom = 3.0F;
 
 } // namespace
 
-void drawMarker(surface::Canvas& canvas, Marker marker)
+void drawMarker(core::Canvas& canvas, Marker marker)
 {
     const MarkerLook look = lookOf(marker);
     canvas.setDrawWidth(look.width);
@@ -46,7 +46,7 @@ void drawMarker(surface::Canvas& canvas, Marker marker)
     canvas.setDrawWidth(dotWidth);
 }
 
-void eraseMarker(surface::Canvas& canvas, Marker marker)
+void eraseMarker(core::Canvas& canvas, Marker marker)
 {
     const MarkerLook look = lookOf(marker);
     canvas.setDrawWidth(look.width);
@@ -59,7 +59,7 @@ ChainDrawn drawnBy(const ChainModel& model)
     return {true, model.refraction == 1};
 }
 
-void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, surface::Canvas& canvas, Marker marker)
+void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, core::Canvas& canvas, Marker marker)
 {
     eraseMarker(canvas, marker);
     if (!drawn.shown) {
@@ -78,7 +78,7 @@ void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, surface::Ca
     canvas.setDrawWidth(dotWidth);
 }
 
-void RedrawMarkers(const ChainModel& model, surface::Canvas& canvas)
+void RedrawMarkers(const ChainModel& model, core::Canvas& canvas)
 {
     if (model.damping == 2) {
         drawMarker(canvas, Marker::damping);
@@ -91,7 +91,7 @@ void RedrawMarkers(const ChainModel& model, surface::Canvas& canvas)
     }
 }
 
-void drawChain(ChainModel& model, surface::Canvas& canvas)
+void drawChain(ChainModel& model, core::Canvas& canvas)
 {
     const int last = ChainModel::lastMass;
     for (int i = 0; i < last; ++i) {
@@ -105,7 +105,7 @@ void drawChain(ChainModel& model, surface::Canvas& canvas)
     }
     // The end mass runs along the damping marker and is erased in its colour.
     const auto x = static_cast<float>(last + 1);
-    canvas.PSet(x, static_cast<float>(model.yDrawn[last]), surface::RGB(255, model.eraseG, model.eraseB));
+    canvas.PSet(x, static_cast<float>(model.yDrawn[last]), core::RGB(255, model.eraseG, model.eraseB));
     canvas.PSet(x, static_cast<float>(model.y[last]), dotColour);
     model.yDrawn[last] = model.y[last];
 }

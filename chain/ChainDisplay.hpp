@@ -6,10 +6,10 @@
 
 namespace chain {
 
-inline constexpr surface::Rgb surfaceBackground = surface::RGB(255, 255, 224);
-inline constexpr surface::Rgb dotColour = surface::RGB(0, 0, 0);
-inline constexpr surface::Rgb dampingMarkerColour = surface::RGB(255, 128, 128);
-inline constexpr surface::Rgb obstacleMarkerColour = surface::RGB(255, 0, 255);
+inline constexpr core::Rgb surfaceBackground = core::RGB(255, 255, 224);
+inline constexpr core::Rgb dotColour = core::RGB(0, 0, 0);
+inline constexpr core::Rgb dampingMarkerColour = core::RGB(255, 128, 128);
+inline constexpr core::Rgb obstacleMarkerColour = core::RGB(255, 0, 255);
 
 // The pen width of the dots; markers drawn with another width set it back.
 inline constexpr int dotWidth = 4;
@@ -18,12 +18,12 @@ inline constexpr int heavyDotWidth = 5;
 // The vertical marker lines over the full height of the surface.
 enum class Marker { damping, obstacle, refraction };
 
-void drawMarker(surface::Canvas& canvas, Marker marker);
+void drawMarker(core::Canvas& canvas, Marker marker);
 // Paints the marker over in the background colour.
-void eraseMarker(surface::Canvas& canvas, Marker marker);
+void eraseMarker(core::Canvas& canvas, Marker marker);
 
 // Draws the markers of the settings that are on, after the surface was cleared.
-void RedrawMarkers(const ChainModel& model, surface::Canvas& canvas);
+void RedrawMarkers(const ChainModel& model, core::Canvas& canvas);
 
 // How the passes left the chain on the surface: whether it is there at all
 // (clearing the surface takes it away) and whether its right half was drawn
@@ -38,10 +38,10 @@ ChainDrawn drawnBy(const ChainModel& model);
 // again, where they were last drawn, the dots its line ran through, so a
 // halted chain stays whole. While running the next pass would redraw them
 // just the same.
-void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, surface::Canvas& canvas, Marker marker);
+void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, core::Canvas& canvas, Marker marker);
 
 // The drawing step of a pass: every point is erased where it was last drawn
 // and drawn where it is now, point by point, and yDrawn records where.
-void drawChain(ChainModel& model, surface::Canvas& canvas);
+void drawChain(ChainModel& model, core::Canvas& canvas);
 
 } // namespace chain

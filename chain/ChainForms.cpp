@@ -9,13 +9,13 @@ namespace chain {
 namespace {
 
 using core::ControlKind;
-using surface::RGB;
+using core::RGB;
 
-constexpr surface::Rgb lightYellow = RGB(255, 255, 224);
-constexpr surface::Rgb grey = RGB(192, 192, 192);
-constexpr surface::Rgb red = RGB(255, 0, 0);
-constexpr surface::Rgb pink = RGB(255, 192, 192);
-constexpr surface::Rgb white = RGB(255, 255, 255);
+constexpr core::Rgb lightYellow = RGB(255, 255, 224);
+constexpr core::Rgb grey = RGB(192, 192, 192);
+constexpr core::Rgb red = RGB(255, 0, 0);
+constexpr core::Rgb pink = RGB(255, 192, 192);
+constexpr core::Rgb white = RGB(255, 255, 255);
 
 constexpr double plain = 8.25;
 constexpr double bold = 9.75;

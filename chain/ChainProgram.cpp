@@ -16,19 +16,19 @@ std::int16_t flipped(std::int16_t flag)
 
 } // namespace
 
-void ChainProgram::load(surface::Canvas& picture1)
+void ChainProgram::load(core::Canvas& picture1)
 {
     picture1.setDrawWidth(dotWidth);
     drawMarker(picture1, Marker::damping);
     enterRun(picture1);
 }
 
-void ChainProgram::enterRun(surface::Canvas& picture1)
+void ChainProgram::enterRun(core::Canvas& picture1)
 {
     picture1.setDrawWidth(dotWidth);
 }
 
-bool ChainProgram::pass(surface::Canvas& picture1)
+bool ChainProgram::pass(core::Canvas& picture1)
 {
     if (model_.halted == 1) {
         return false;
@@ -37,14 +37,14 @@ bool ChainProgram::pass(surface::Canvas& picture1)
     return true;
 }
 
-void ChainProgram::singleStep(surface::Canvas& picture1)
+void ChainProgram::singleStep(core::Canvas& picture1)
 {
     if (model_.halted == 1) {
         advanceAndDraw(picture1);
     }
 }
 
-void ChainProgram::advanceAndDraw(surface::Canvas& picture1)
+void ChainProgram::advanceAndDraw(core::Canvas& picture1)
 {
     model_.advance();
     drawChain(model_, picture1);
@@ -57,13 +57,13 @@ void ChainProgram::advanceAndDraw(surface::Canvas& picture1)
     picture1.setDrawWidth(dotWidth);
 }
 
-void ChainProgram::clearPicture(surface::Canvas& picture1)
+void ChainProgram::clearPicture(core::Canvas& picture1)
 {
     picture1.Cls();
     drawn_ = {};
 }
 
-void ChainProgram::showMarker(surface::Canvas& picture1, Marker marker, bool on)
+void ChainProgram::showMarker(core::Canvas& picture1, Marker marker, bool on)
 {
     if (on) {
         drawMarker(picture1, marker);
@@ -77,7 +77,7 @@ void ChainProgram::showExcitationMode()
     view_.label6 = model_.harmonic == 1 ? "Harmonisch bewegt" : "Bewegung mit Maus";
 }
 
-void ChainProgram::haltOrResume(surface::Canvas& picture1)
+void ChainProgram::haltOrResume(core::Canvas& picture1)
 {
     model_.halted = flipped(model_.halted);
     if (model_.halted == 0) {
@@ -100,14 +100,14 @@ void ChainProgram::switchHarmonic()
     showExcitationMode();
 }
 
-void ChainProgram::switchDamping(surface::Canvas& picture1)
+void ChainProgram::switchDamping(core::Canvas& picture1)
 {
     model_.switchDamping();
     view_.dampingOn = model_.damping == 2;
     showMarker(picture1, Marker::damping, view_.dampingOn);
 }
 
-void ChainProgram::switchRefraction(surface::Canvas& picture1)
+void ChainProgram::switchRefraction(core::Canvas& picture1)
 {
     model_.switchRefraction();
     view_.refractionOn = model_.refraction == 1;
@@ -120,7 +120,7 @@ void ChainProgram::switchRefraction(surface::Canvas& picture1)
     }
 }
 
-void ChainProgram::switchObstacle(surface::Canvas& picture1)
+void ChainProgram::switchObstacle(core::Canvas& picture1)
 {
     model_.obstacle = flipped(model_.obstacle);
     view_.obstacleOn = model_.obstacle == 1;
@@ -143,14 +143,14 @@ void ChainProgram::clearVelocities()
     model_.clearVelocities();
 }
 
-void ChainProgram::clearDisplacements(surface::Canvas& picture1)
+void ChainProgram::clearDisplacements(core::Canvas& picture1)
 {
     clearPicture(picture1);
     model_.clearDisplacements();
     RedrawMarkers(model_, picture1);
 }
 
-void ChainProgram::clear(surface::Canvas& picture1)
+void ChainProgram::clear(core::Canvas& picture1)
 {
     clearPicture(picture1);
     model_.clearAll();
@@ -194,7 +194,7 @@ void ChainProgram::mouseDown(float x, float y)
     model_.downY = y;
 }
 
-void ChainProgram::mouseMove(int button, float x, float y, surface::Canvas& picture1)
+void ChainProgram::mouseMove(int button, float x, float y, core::Canvas& picture1)
 {
     if (button != 2) {
         view_.tape.shown = false;
@@ -210,7 +210,7 @@ void ChainProgram::mouseMove(int button, float x, float y, surface::Canvas& pict
     DrawTapeMarks(picture1, model_.downX, static_cast<int>(std::clamp(end, -32768.0, 32767.0)));
 }
 
-void ChainProgram::DrawTapeMarks(surface::Canvas& picture1, double start, int end) const
+void ChainProgram::DrawTapeMarks(core::Canvas& picture1, double start, int end) const
 {
     struct Tick {
         float step;
@@ -240,7 +240,7 @@ void ChainProgram::DrawTapeMarks(surface::Canvas& picture1, double start, int en
     picture1.setDrawWidth(dotWidth);
 }
 
-void ChainProgram::redrawMarkers(surface::Canvas& picture1) const
+void ChainProgram::redrawMarkers(core::Canvas& picture1) const
 {
     RedrawMarkers(model_, picture1);
 }

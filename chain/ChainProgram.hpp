@@ -12,7 +12,7 @@
 namespace chain {
 
 // The drawing surface's user scale: x 0 to 100, y -3 at the top to 3 at the bottom.
-inline constexpr surface::UserScale chainScale{0, -3, 100, 6};
+inline constexpr core::UserScale chainScale{0, -3, 100, 6};
 
 // The measuring tape's length box, in the surface's user units.
 struct TapeBox {
@@ -49,26 +49,26 @@ struct ChainView {
 class ChainProgram {
 public:
     // The scene at load: dot pen width and the damping marker.
-    void load(surface::Canvas& picture1);
+    void load(core::Canvas& picture1);
 
     // One pass: false, and nothing done, when it finds the run halted;
     // otherwise advance, drawing and clock.
-    bool pass(surface::Canvas& picture1);
+    bool pass(core::Canvas& picture1);
     bool running() const { return model_.halted == 0; }
     // While halted: one pass as the run would make it; the run stays halted.
     // Does nothing while running.
-    void singleStep(surface::Canvas& picture1);
+    void singleStep(core::Canvas& picture1);
 
     // "Halt" / "Weiter"; the run goes on while running() is true.
-    void haltOrResume(surface::Canvas& picture1);
+    void haltOrResume(core::Canvas& picture1);
     void switchHarmonic();
-    void switchDamping(surface::Canvas& picture1);
-    void switchRefraction(surface::Canvas& picture1);
-    void switchObstacle(surface::Canvas& picture1);
+    void switchDamping(core::Canvas& picture1);
+    void switchRefraction(core::Canvas& picture1);
+    void switchObstacle(core::Canvas& picture1);
     void switchClock();
     void clearVelocities();
-    void clearDisplacements(surface::Canvas& picture1);
-    void clear(surface::Canvas& picture1);
+    void clearDisplacements(core::Canvas& picture1);
+    void clear(core::Canvas& picture1);
     void chooseBallSpring();
     void choosePendulum();
     void setAmplitude(int value);
@@ -78,24 +78,24 @@ public:
     // The mouse on the surface: button as the forms runtime numbers it (1
     // left, 2 right, 4 middle; in a move the sum of the buttons held).
     void mouseDown(float x, float y);
-    void mouseMove(int button, float x, float y, surface::Canvas& picture1);
+    void mouseMove(int button, float x, float y, core::Canvas& picture1);
 
     // Restores the markers on a surface that lost its picture.
-    void redrawMarkers(surface::Canvas& picture1) const;
+    void redrawMarkers(core::Canvas& picture1) const;
 
     ChainModel& model() { return model_; }
     const ChainModel& model() const { return model_; }
     const ChainView& view() const { return view_; }
 
 private:
-    void enterRun(surface::Canvas& picture1);
-    void advanceAndDraw(surface::Canvas& picture1);
+    void enterRun(core::Canvas& picture1);
+    void advanceAndDraw(core::Canvas& picture1);
     // Clears the picture and forgets the dots drawn on it.
-    void clearPicture(surface::Canvas& picture1);
+    void clearPicture(core::Canvas& picture1);
     // Draws a marker line, or erases it without cutting into the dots.
-    void showMarker(surface::Canvas& picture1, Marker marker, bool on);
+    void showMarker(core::Canvas& picture1, Marker marker, bool on);
     void showExcitationMode();
-    void DrawTapeMarks(surface::Canvas& picture1, double start, int end) const;
+    void DrawTapeMarks(core::Canvas& picture1, double start, int end) const;
 
     ChainModel model_;
     ChainDrawn drawn_;

@@ -16,7 +16,7 @@ core::FormLoad KettlabForm::geometry(double screenWidth, double screenHeight) co
     return form1Load(screenWidth, screenHeight);
 }
 
-void KettlabForm::attach(const char* picture, surface::Canvas& canvas)
+void KettlabForm::attach(const char* picture, core::Canvas& canvas)
 {
     if (std::string_view(picture) == "Picture1") {
         picture1_ = &canvas;

@@ -12,7 +12,7 @@ class KettlabForm : public core::ProgramForm {
 public:
     std::vector<const core::FormDesign*> windows() const override;
     core::FormLoad geometry(double screenWidth, double screenHeight) const override;
-    void attach(const char* picture, surface::Canvas& canvas) override;
+    void attach(const char* picture, core::Canvas& canvas) override;
 
     void Form_Load() override;
     core::Reaction handle(const core::FormEvent& event) override;
@@ -49,7 +49,7 @@ public:
 
 private:
     ChainProgram program_;
-    surface::Canvas* picture1_ = nullptr;
+    core::Canvas* picture1_ = nullptr;
 };
 
 } // namespace chain

@@ -2,7 +2,7 @@
 
 #include "Rgb.hpp"
 
-namespace surface {
+namespace core {
 
 // The drawing seam between a program's display code and a drawing surface.
 // Coordinates are in the surface's user units and arrive as 32-bit floats;
@@ -30,4 +30,4 @@ public:
     virtual Rgb ForeColor() const = 0;
 };
 
-} // namespace surface
+} // namespace core

@@ -41,7 +41,7 @@ struct ControlDesign {
     const char* container = nullptr; // nullptr: the form itself
     DesignRect place;
     std::optional<double> fontPoints; // bold; none: the container's font
-    std::optional<surface::Rgb> back; // none: the kind's own colour
+    std::optional<core::Rgb> back;    // none: the kind's own colour
     ScrollSteps scroll;
     bool visible = true;
     // What a screen reader announces; an empty name leaves the caption or the
@@ -56,7 +56,7 @@ struct ControlDesign {
 struct FormDesign {
     const char* name = "";
     std::string title; // UTF-8, blanks included
-    surface::Rgb back;
+    core::Rgb back;
     double fontPoints = 8.25;
     // Where an info window first appears and its client size, in twips.
     std::optional<DesignRect> client;
@@ -82,7 +82,7 @@ struct FormLoad {
     // A picture's own user scale.
     struct Scale {
         const char* picture;
-        surface::UserScale scale;
+        core::UserScale scale;
     };
     // A control on a picture, its top-left corner at a point in the picture's units.
     struct Anchor {
@@ -95,7 +95,7 @@ struct FormLoad {
     double outerHeight = 0;
     double left = 1; // the frame's top-left corner on the screen, twips
     double top = 1;
-    surface::UserScale scale; // the form's window units over its client area
+    core::UserScale scale; // the form's window units over its client area
     std::vector<Place> places;
     std::vector<Scale> scales;
     std::vector<Anchor> anchors;
@@ -107,7 +107,7 @@ struct FormLoad {
 struct ControlState {
     const char* control = "";
     std::optional<std::string> caption;
-    std::optional<surface::Rgb> back;
+    std::optional<core::Rgb> back;
     std::optional<bool> visible;
     std::optional<bool> checked;
     std::optional<std::pair<double, double>> anchor;

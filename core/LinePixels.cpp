@@ -9,7 +9,7 @@
 // Every step below repeats Qt's own arithmetic in the same order, rounding
 // included: a different but equally good formula would move pixels on the
 // edge of a stroke, and a line erased by drawing it again would leave traces.
-namespace surface {
+namespace core {
 
 namespace {
 
@@ -829,4 +829,4 @@ void boxPixels(double x1, double y1, double x2, double y2, int pen, int width, i
     fillStroke({{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}}, pen, width, height, runs);
 }
 
-} // namespace surface
+} // namespace core

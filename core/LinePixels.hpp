@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace surface {
+namespace core {
 
 // A run of pixels along one row.
 struct PixelRun {
@@ -22,4 +22,4 @@ void linePixels(
     double x1, double y1, double x2, double y2, int pen, int width, int height, std::vector<PixelRun>& runs);
 void boxPixels(double x1, double y1, double x2, double y2, int pen, int width, int height, std::vector<PixelRun>& runs);
 
-} // namespace surface
+} // namespace core

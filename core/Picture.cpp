@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace surface {
+namespace core {
 
 bool Picture::setSize(int logicalWidth, int logicalHeight, double ratio)
 {
@@ -87,4 +87,4 @@ void Picture::Cls()
     drew();
 }
 
-} // namespace surface
+} // namespace core

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace surface {
+namespace core {
 
 // A picture box's drawing without a window: the Canvas over a Raster at
 // device resolution, in the box's user scale. Pen widths are design pixels,
@@ -78,4 +78,4 @@ private:
     Raster raster_;
 };
 
-} // namespace surface
+} // namespace core

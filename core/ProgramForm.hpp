@@ -44,7 +44,7 @@ public:
     // The main window on a screen of this size, in twips.
     virtual FormLoad geometry(double screenWidth, double screenHeight) const = 0;
     // Gives the handlers a picture of the main window; all before Form_Load.
-    virtual void attach(const char* picture, surface::Canvas& canvas) = 0;
+    virtual void attach(const char* picture, core::Canvas& canvas) = 0;
 
     virtual void Form_Load() = 0;
     virtual Reaction handle(const FormEvent& event) = 0;

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <tuple>
 
-namespace surface {
+namespace core {
 
 namespace {
 
@@ -258,4 +258,4 @@ const std::vector<PixelRect>& Raster::takeRepaintRows(double ratio, int logicalW
     return rows_;
 }
 
-} // namespace surface
+} // namespace core

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace surface {
+namespace core {
 
 // A rectangle of whole pixels; right and bottom are the last pixels inside.
 struct PixelRect {
@@ -118,4 +118,4 @@ private:
     std::vector<PixelRun> runs_; // reused by each line
 };
 
-} // namespace surface
+} // namespace core

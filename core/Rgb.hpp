@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace surface {
+namespace core {
 
 // A colour of three components 0..255, as the forms runtime's RGB() made them.
 struct Rgb {
@@ -18,4 +18,4 @@ constexpr Rgb RGB(int r, int g, int b)
     return Rgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
 }
 
-} // namespace surface
+} // namespace core

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace surface::twips {
+namespace core::twips {
 
 double perPixel(double dpi)
 {
@@ -21,4 +21,4 @@ double fromPixels(double pixels, double twipsPerPixel)
     return pixels * twipsPerPixel;
 }
 
-} // namespace surface::twips
+} // namespace core::twips

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace surface::twips {
+namespace core::twips {
 
 constexpr double perInch = 1440.0;
 // The logical resolution of a screen that tells none.
@@ -13,4 +13,4 @@ double perPixel(double dpi);
 int toPixels(double twips, double twipsPerPixel);
 double fromPixels(double pixels, double twipsPerPixel);
 
-} // namespace surface::twips
+} // namespace core::twips

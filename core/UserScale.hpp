@@ -1,6 +1,6 @@
 #pragma once
 
-namespace surface {
+namespace core {
 
 // A user coordinate system over a rectangle of pixels: x runs from `left` at
 // the left edge to left + width, y from `top` at the top edge to top + height
@@ -19,4 +19,4 @@ struct UserScale {
     double fromPixelY(double py, double pixelHeight) const { return top + py * height / pixelHeight; }
 };
 
-} // namespace surface
+} // namespace core

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace surface::zoom {
+namespace core::zoom {
 
 namespace {
 
@@ -25,4 +25,4 @@ double fitting(int width, int height)
     return std::min(static_cast<double>(width) / designWidth, static_cast<double>(height) / designHeight);
 }
 
-} // namespace surface::zoom
+} // namespace core::zoom

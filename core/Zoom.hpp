@@ -1,6 +1,6 @@
 #pragma once
 
-namespace surface::zoom {
+namespace core::zoom {
 
 // The screen the layouts were designed for, in pixels at 15 twips each.
 constexpr int designWidth = 1024;
@@ -14,4 +14,4 @@ void setFactor(double z);
 // The zoom that fits the design screen into a screen of this many pixels.
 double fitting(int width, int height);
 
-} // namespace surface::zoom
+} // namespace core::zoom

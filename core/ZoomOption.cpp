@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-namespace surface::zoom {
+namespace core::zoom {
 
 namespace {
 
@@ -140,4 +140,4 @@ std::optional<double> fromCommandLine(int argc, char* argv[], const char* progra
     return request.zoom;
 }
 
-} // namespace surface::zoom
+} // namespace core::zoom

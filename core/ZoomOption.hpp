@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace surface::zoom {
+namespace core::zoom {
 
 // The zooms that can show the design: from a quarter up to eight times.
 constexpr double smallest = 0.25;
@@ -38,4 +38,4 @@ Request read(std::span<const std::string_view> arguments, const char* variable, 
 // the fault and exits with 2; returns the zoom asked for, if any.
 std::optional<double> fromCommandLine(int argc, char* argv[], const char* program);
 
-} // namespace surface::zoom
+} // namespace core::zoom

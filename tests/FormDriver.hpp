@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/DrawingSurface.hpp"
+#include "desktop/DrawingSurface.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,7 +61,7 @@ inline void sendMouse(QWidget* target, QEvent::Type type, QPointF local, Qt::Mou
 
 // The same at a point in the surface's user units.
 inline void mouseAt(
-    surface::DrawingSurface* s, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, double x, double y)
+    desktop::DrawingSurface* s, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, double x, double y)
 {
     sendMouse(s, type, s->toPixel(x, y), button, held);
 }
@@ -74,7 +74,7 @@ template <typename Form> struct Loaded {
     Loaded() { form.Form_Load(); }
 
     template <typename T = QWidget> T* get(const char* name) const { return control<T>(form, name); }
-    surface::DrawingSurface* picture(const char* name = "Picture1") const { return get<surface::DrawingSurface>(name); }
+    desktop::DrawingSurface* picture(const char* name = "Picture1") const { return get<desktop::DrawingSurface>(name); }
     void click(const char* name) const { formDriver::click(form, name); }
 
     // Whether the run driver stops within two seconds.

@@ -1,27 +1,27 @@
 #pragma once
 
-#include "surface/DrawingSurface.hpp"
+#include "desktop/DrawingSurface.hpp"
 
 // Reading images and a drawing surface's backing image in tests, in image pixels.
 namespace surfacePixels {
 
 // Colours the programs paint with.
-inline constexpr surface::Rgb light = surface::RGB(255, 255, 224);
-inline constexpr surface::Rgb black = surface::RGB(0, 0, 0);
-inline constexpr surface::Rgb pink = surface::RGB(255, 128, 128);
+inline constexpr core::Rgb light = core::RGB(255, 255, 224);
+inline constexpr core::Rgb black = core::RGB(0, 0, 0);
+inline constexpr core::Rgb pink = core::RGB(255, 128, 128);
 
-inline surface::Rgb rgbAt(const QImage& image, int x, int y)
+inline core::Rgb rgbAt(const QImage& image, int x, int y)
 {
     const QColor c = image.pixelColor(x, y);
-    return surface::RGB(c.red(), c.green(), c.blue());
+    return core::RGB(c.red(), c.green(), c.blue());
 }
 
-inline surface::Rgb pixelAt(const surface::DrawingSurface& s, int x, int y)
+inline core::Rgb pixelAt(const desktop::DrawingSurface& s, int x, int y)
 {
     return rgbAt(s.image(), x, y);
 }
 
-inline int countInRow(const surface::DrawingSurface& s, int row, surface::Rgb colour)
+inline int countInRow(const desktop::DrawingSurface& s, int row, core::Rgb colour)
 {
     int n = 0;
     for (int x = 0; x < s.image().width(); ++x) {
@@ -30,7 +30,7 @@ inline int countInRow(const surface::DrawingSurface& s, int row, surface::Rgb co
     return n;
 }
 
-inline int countInColumn(const surface::DrawingSurface& s, int column, surface::Rgb colour)
+inline int countInColumn(const desktop::DrawingSurface& s, int column, core::Rgb colour)
 {
     int n = 0;
     for (int y = 0; y < s.image().height(); ++y) {
@@ -39,7 +39,7 @@ inline int countInColumn(const surface::DrawingSurface& s, int column, surface::
     return n;
 }
 
-inline int countAll(const surface::DrawingSurface& s, surface::Rgb colour)
+inline int countAll(const desktop::DrawingSurface& s, core::Rgb colour)
 {
     int n = 0;
     for (int y = 0; y < s.image().height(); ++y) {
@@ -48,7 +48,7 @@ inline int countAll(const surface::DrawingSurface& s, surface::Rgb colour)
     return n;
 }
 
-inline bool allBackground(const surface::DrawingSurface& s)
+inline bool allBackground(const desktop::DrawingSurface& s)
 {
     return countAll(s, s.BackColor()) == s.image().width() * s.image().height();
 }

@@ -1,5 +1,5 @@
-#include "chain/Form1.hpp"
-#include "wavepair/Form1.hpp"
+#include "desktop/kettlab/Form1.hpp"
+#include "desktop/paarlab/Form1.hpp"
 
 #include "FormDriver.hpp"
 

@@ -1,15 +1,15 @@
 add_model_test(chain_model_test wellenlabor_core chain_model_test.cpp)
 
 add_qt_test(chain_form_test chain_form_test.cpp)
-target_link_libraries(chain_form_test PRIVATE chain_ui)
+target_link_libraries(chain_form_test PRIVATE kettlab_window)
 
 add_model_test(program_test wellenlabor_core program_test.cpp)
 
 add_qt_test(keyboard_test keyboard_test.cpp)
-target_link_libraries(keyboard_test PRIVATE chain_ui wavepair_ui)
+target_link_libraries(keyboard_test PRIVATE kettlab_window paarlab_window)
 
 add_qt_test(accessibility_test accessibility_test.cpp)
-target_link_libraries(accessibility_test PRIVATE chain_ui wavepair_ui)
+target_link_libraries(accessibility_test PRIVATE kettlab_window paarlab_window)
 
 add_qt_test(chain_details_test chain_details_test.cpp)
-target_link_libraries(chain_details_test PRIVATE chain_ui)
+target_link_libraries(chain_details_test PRIVATE kettlab_window)

@@ -1,9 +1,9 @@
-#include "chain/Form1.hpp"
+#include "desktop/kettlab/Form1.hpp"
 
 #include "FormDriver.hpp"
 #include "ResidentMemory.hpp"
 #include "SurfacePixels.hpp"
-#include "surface/ClassicControls.hpp"
+#include "desktop/ClassicControls.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,11 +17,11 @@
 
 #include <random>
 
+using core::RGB;
+using core::Rgb;
 using formDriver::click;
 using formDriver::control;
 using formDriver::mouseAt;
-using surface::RGB;
-using surface::Rgb;
 using LoadedForm = formDriver::Shown<chain::Form1>;
 
 class ChainDetailsTest : public QObject {
@@ -132,7 +132,7 @@ private slots:
         const QRect area = f.form.screen()->availableGeometry();
         for (QWidget* info : {form2, f.form.infoWindow("Form3")}) {
             QVERIFY(QTest::qWaitForWindowExposed(info));
-            QCOMPARE(surface::backColor(info), RGB(255, 255, 255));
+            QCOMPARE(desktop::backColor(info), RGB(255, 255, 255));
             QVERIFY2(area.contains(info->frameGeometry()), qPrintable(info->objectName()));
         }
         // Sent off the bottom right corner, it comes back just inside it.

@@ -1,8 +1,8 @@
 #include "chain/ChainModel.hpp"
-#include "chain/Form1.hpp"
 #include "core/FormDesign.hpp"
-#include "surface/ClassicControls.hpp"
-#include "surface/DrawingSurface.hpp"
+#include "desktop/ClassicControls.hpp"
+#include "desktop/DrawingSurface.hpp"
+#include "desktop/kettlab/Form1.hpp"
 
 #include "FormDriver.hpp"
 #include "SurfacePixels.hpp"
@@ -25,13 +25,13 @@
 #include <vector>
 
 using chain::Form1;
+using core::RGB;
+using core::Rgb;
+using desktop::DrawingSurface;
 using formDriver::click;
 using formDriver::control;
 using formDriver::mouseAt;
 using formDriver::screen1024;
-using surface::DrawingSurface;
-using surface::RGB;
-using surface::Rgb;
 using surfacePixels::black;
 using surfacePixels::light;
 using surfacePixels::pink;
@@ -185,8 +185,8 @@ private slots:
         QVERIFY(!control<QLabel>(f.form, "Label8")->isVisible());
         QVERIFY(!control<QLineEdit>(f.form, "Text1")->isVisible());
         QVERIFY(control<QRadioButton>(f.form, "Option1")->isChecked());
-        QCOMPARE(surface::backColor(control<QLabel>(f.form, "Label9")), red);
-        QCOMPARE(surface::backColor(control<QLabel>(f.form, "Label10")), grey);
+        QCOMPARE(desktop::backColor(control<QLabel>(f.form, "Label9")), red);
+        QCOMPARE(desktop::backColor(control<QLabel>(f.form, "Label10")), grey);
     }
 
     void startSceneIsAStraightRowWithTheDampingMarker()
@@ -263,7 +263,7 @@ private slots:
 
         click(f.form, "Command7");
         QCOMPARE(formDriver::caption(f.form, "Text5"), QStringLiteral("On"));
-        QCOMPARE(surface::backColor(control<QLineEdit>(f.form, "Text5")), red);
+        QCOMPARE(desktop::backColor(control<QLineEdit>(f.form, "Text5")), red);
         QCOMPARE(formDriver::caption(f.form, "Label6"), QStringLiteral("Harmonisch bewegt"));
         QVERIFY(!control<QLabel>(f.form, "Label14")->isVisible());
         click(f.form, "Command7");
@@ -274,7 +274,7 @@ private slots:
         click(f.form, "Command9");
         QCOMPARE(formDriver::caption(f.form, "Label5"), QStringLiteral("Dämpfung off"));
         QCOMPARE(formDriver::caption(f.form, "Label9"), QStringLiteral("Off"));
-        QCOMPARE(surface::backColor(control<QLabel>(f.form, "Label9")), grey);
+        QCOMPARE(desktop::backColor(control<QLabel>(f.form, "Label9")), grey);
         QCOMPARE(paintedInColumn(p, 98, -3, -0.5, pink), 0);
         click(f.form, "Command9");
         QVERIFY(paintedInColumn(p, 98, -3, -0.5, pink) > 100);
@@ -438,7 +438,9 @@ private slots:
             click(f.form, "command6");
         }
         QWidget* form2 = f.form.infoWindow("Form2");
-        QVERIFY(form2 != nullptr);
+        if (form2 == nullptr) {
+            QFAIL("no info window");
+        }
         QVERIFY(form2->isVisible());
         int form2s = 0;
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -448,8 +450,8 @@ private slots:
         QVERIFY(form2->parentWidget() == nullptr);
         QCOMPARE(form2->windowTitle(),
             QStringLiteral("Informationen zu \"Schwingbahn - Kugel-Feder-Kette (Torsionswellenleiter)\""));
-        QCOMPARE(surface::backColor(form2->findChild<QLabel*>(QStringLiteral("Label1"))), RGB(255, 192, 192));
-        QCOMPARE(surface::backColor(form2->findChild<QLabel*>(QStringLiteral("Label9"))), light);
+        QCOMPARE(desktop::backColor(form2->findChild<QLabel*>(QStringLiteral("Label1"))), RGB(255, 192, 192));
+        QCOMPARE(desktop::backColor(form2->findChild<QLabel*>(QStringLiteral("Label9"))), light);
 
         QVERIFY(f.form.infoWindow("Form3") == nullptr);
         QTest::mouseClick(form2->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);

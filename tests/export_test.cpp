@@ -1,9 +1,9 @@
-#include "chain/Form1.hpp"
+#include "desktop/kettlab/Form1.hpp"
 
 #include "FormDriver.hpp"
 #include "SurfacePixels.hpp"
-#include "surface/DrawingSurface.hpp"
-#include "surface/PictureExport.hpp"
+#include "desktop/DrawingSurface.hpp"
+#include "desktop/PictureExport.hpp"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +20,7 @@ using ActiveForm = formDriver::Active<chain::Form1>;
 
 // A surface with something on it besides the background.
 struct Drawn {
-    surface::DrawingSurface picture;
+    desktop::DrawingSurface picture;
     Drawn()
     {
         picture.resize(200, 100);
@@ -84,9 +84,9 @@ private slots:
         Drawn d;
         QTemporaryDir dir;
         const QString path = dir.filePath(
-            surface::proposedPictureName(QStringLiteral("PAARLAB"), QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53))));
+            desktop::proposedPictureName(QStringLiteral("PAARLAB"), QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53))));
         QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("PAARLAB 2026-03-14 09-26-53.png"));
-        QCOMPARE(surface::savePicture(d.picture.image(), path), QString());
+        QCOMPARE(desktop::savePicture(d.picture.image(), path), QString());
         QVERIFY(samePixels(QImage(path, "png"), d.picture.image()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
     }
@@ -112,7 +112,7 @@ private slots:
         Drawn d;
         const QImage before = d.picture.image().copy();
 
-        const QString error = surface::savePicture(d.picture.image(), path);
+        const QString error = desktop::savePicture(d.picture.image(), path);
         QVERIFY(error.startsWith(QStringLiteral("Das Bild konnte nicht unter")));
         QVERIFY2(error.contains(QStringLiteral(" gespeichert werden. ")), qPrintable(error));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),

@@ -1,10 +1,10 @@
-#include "chain/Form1.hpp"
-#include "wavepair/Form1.hpp"
+#include "desktop/kettlab/Form1.hpp"
+#include "desktop/paarlab/Form1.hpp"
 
-#include "surface/ClassicControls.hpp"
-#include "surface/Twips.hpp"
-#include "surface/Zoom.hpp"
-#include "surface/ZoomedStyle.hpp"
+#include "desktop/ClassicControls.hpp"
+#include "desktop/Twips.hpp"
+#include "desktop/Zoom.hpp"
+#include "desktop/ZoomedStyle.hpp"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -54,7 +54,7 @@ QStringList describe(const QWidget& window)
     });
     for (const QWidget* w : controls) {
         const QRect r(w->mapTo(&window, QPoint(0, 0)), w->size());
-        const surface::Rgb back = surface::backColor(w);
+        const core::Rgb back = desktop::backColor(w);
         QString line = QStringLiteral("%1 %2 %3,%4,%5,%6 %7 %8pt%9 #%10%11%12 \"%13\" [%14|%15|%16]")
                            .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
                            .arg(r.x())
@@ -83,8 +83,8 @@ QStringList describe(const QWidget& window)
 
 QStringList describeAll(QSize screen)
 {
-    surface::zoom::setFactor(surface::zoom::fitting(screen));
-    const QSizeF twips(surface::twips::fromPixels(screen.width()), surface::twips::fromPixels(screen.height()));
+    core::zoom::setFactor(desktop::zoom::fitting(screen));
+    const QSizeF twips(desktop::twips::fromPixels(screen.width()), desktop::twips::fromPixels(screen.height()));
     QStringList lines{QStringLiteral("screen %1x%2").arg(screen.width()).arg(screen.height())};
     chain::Form1 kettlab(twips);
     kettlab.Form_Load();
@@ -105,8 +105,8 @@ class FormDesignTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new surface::ZoomedStyle); }
-    void cleanup() { surface::zoom::setFactor(1.0); }
+    void initTestCase() { QApplication::setStyle(new desktop::ZoomedStyle); }
+    void cleanup() { core::zoom::setFactor(1.0); }
 
     void everyWindowIsBuiltAsRecorded()
     {

@@ -1,12 +1,12 @@
 #include "SurfacePixels.hpp"
-#include "surface/DrawingSurface.hpp"
-#include "surface/Twips.hpp"
+#include "desktop/DrawingSurface.hpp"
+#include "desktop/Twips.hpp"
 
 #include <QTest>
 
 #include <memory>
 
-using surface::DrawingSurface;
+using desktop::DrawingSurface;
 
 // Run with QT_SCALE_FACTOR=2: everything keeps its logical size and the
 // backing image has twice the pixels in each direction.
@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(surface_->image().size(), QSize(400, 240));
         QCOMPARE(surface_->image().devicePixelRatio(), 2.0);
         // Layout in twips stays logical: 15 twips to a logical pixel.
-        QCOMPARE(surface::twips::perPixel(), 15.0);
+        QCOMPARE(desktop::twips::perPixel(), 15.0);
     }
 
     void dotsAndLinesCoverTwiceTheirWidthInDevicePixels()

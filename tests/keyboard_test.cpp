@@ -1,8 +1,8 @@
-#include "chain/Form1.hpp"
-#include "wavepair/Form1.hpp"
+#include "desktop/kettlab/Form1.hpp"
+#include "desktop/paarlab/Form1.hpp"
 
 #include "FormDriver.hpp"
-#include "surface/DrawingSurface.hpp"
+#include "desktop/DrawingSurface.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,7 +84,7 @@ template <typename Form> void handKeys(const char* surfaceName, double limit)
     Active<Form> w;
     QVERIFY(w.haltByKey());
     auto& m = w.form.model();
-    auto* surface = w.template get<surface::DrawingSurface>(surfaceName);
+    auto* surface = w.template get<desktop::DrawingSurface>(surfaceName);
     surface->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), surface);
     const auto dragTo = [](double y) {

@@ -66,7 +66,7 @@ private slots:
                     from + QPointF(d, i % 2 == 0 ? d : -d), QPointF(d + side / 2.0, coordinate(i, -6, side + 6)), from,
                     from + QPointF(d, coordinate(i, -side / 2.0, side / 2.0)) / 8,
                     QPointF(d + side / 2.0, coordinate(i, -6, side + 6))}[static_cast<int>(kind)];
-                surface::Raster raster(side, side, back);
+                core::Raster raster(side, side, back);
                 if (kind == Kind::box) {
                     raster.box(from.x(), from.y(), to.x(), to.y(), pen, ink);
                 } else {

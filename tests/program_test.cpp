@@ -6,17 +6,17 @@
 namespace {
 
 // A canvas that draws nothing: these tests watch state and what the window is told.
-class BlankCanvas : public surface::Canvas {
+class BlankCanvas : public core::Canvas {
 public:
     void setDrawWidth(int pixels) override { width_ = pixels; }
     int DrawWidth() const override { return width_; }
-    void PSet(float /*x*/, float /*y*/, surface::Rgb /*colour*/) override { }
+    void PSet(float /*x*/, float /*y*/, core::Rgb /*colour*/) override { }
     void Line(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/) override { }
-    void Line(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/, surface::Rgb /*colour*/) override { }
-    void LineBox(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/, surface::Rgb /*colour*/) override { }
+    void Line(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/, core::Rgb /*colour*/) override { }
+    void LineBox(float /*x1*/, float /*y1*/, float /*x2*/, float /*y2*/, core::Rgb /*colour*/) override { }
     void Cls() override { }
-    surface::Rgb BackColor() const override { return {}; }
-    surface::Rgb ForeColor() const override { return {}; }
+    core::Rgb BackColor() const override { return {}; }
+    core::Rgb ForeColor() const override { return {}; }
 
 private:
     int width_ = 1;

@@ -10,7 +10,7 @@ namespace {
 constexpr std::uint32_t white = 0xffffffff;
 constexpr std::uint32_t black = 0xff000000;
 
-long blackPixels(const surface::Raster& r)
+long blackPixels(const core::Raster& r)
 {
     return std::count(r.pixels(), r.pixels() + static_cast<long>(r.width()) * r.height(), black);
 }
@@ -19,7 +19,7 @@ long blackPixels(const surface::Raster& r)
 
 TEST(Raster, ADotIsRoundAndHeldBackUntilDrawn)
 {
-    surface::Raster r(40, 30, white);
+    core::Raster r(40, 30, white);
     r.dot(10.0, 10.0, 5, black);
     EXPECT_EQ(blackPixels(r), 0);
     r.drawHeldDot();
@@ -31,7 +31,7 @@ TEST(Raster, ADotIsRoundAndHeldBackUntilDrawn)
 
 TEST(Raster, ADotErasedInPlaceChangesNothing)
 {
-    surface::Raster r(40, 30, white);
+    core::Raster r(40, 30, white);
     r.dot(10.0, 10.0, 3, black);
     r.dot(10.0, 10.0, 3, white);
     EXPECT_FALSE(r.settleHeldDot());
@@ -42,7 +42,7 @@ TEST(Raster, ADotErasedInPlaceChangesNothing)
 
 TEST(Raster, ChangesAreRepaintedInRowsOfTheLogicalGrid)
 {
-    surface::Raster r(200, 200, white);
+    core::Raster r(200, 200, white);
     r.changed({10, 40, 2, 2});
     r.changed({100, 5, 2, 2});
     r.changed({300, 5, 2, 2}); // beyond the surface

@@ -1,6 +1,6 @@
 #include "SurfacePixels.hpp"
-#include "surface/DrawingSurface.hpp"
-#include "surface/Zoom.hpp"
+#include "desktop/DrawingSurface.hpp"
+#include "desktop/Zoom.hpp"
 
 #include <QPaintEvent>
 #include <QTest>
@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-using surface::DrawingSurface;
+using desktop::DrawingSurface;
 
 namespace {
 
@@ -37,7 +37,7 @@ class RepaintTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { surface::zoom::setFactor(1.0); }
+    void cleanup() { core::zoom::setFactor(1.0); }
 
     void onlyWhatChangedIsRepainted()
     {
@@ -92,7 +92,7 @@ private slots:
     {
         QFETCH(double, zoom);
         QFETCH(float, step);
-        surface::zoom::setFactor(zoom);
+        core::zoom::setFactor(zoom);
         DrawingSurface picture;
         picture.resize(static_cast<int>(400 * zoom), static_cast<int>(200 * zoom));
         picture.setScale({0, -3, 50, 6});
@@ -155,7 +155,7 @@ private slots:
     void erasingByRedrawingLeavesNoResidueAtAnyZoom()
     {
         QFETCH(double, zoom);
-        surface::zoom::setFactor(zoom);
+        core::zoom::setFactor(zoom);
         DrawingSurface picture;
         picture.resize(static_cast<int>(600 * zoom), static_cast<int>(300 * zoom));
         picture.setScale({0, -3, 100, 6});

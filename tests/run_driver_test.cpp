@@ -1,4 +1,4 @@
-#include "surface/RunDriver.hpp"
+#include "desktop/RunDriver.hpp"
 
 #include <QTest>
 
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
+using desktop::FrameSource;
+using desktop::RunDriver;
 using std::chrono::nanoseconds;
-using surface::FrameSource;
-using surface::RunDriver;
 
 namespace {
 

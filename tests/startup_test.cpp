@@ -1,4 +1,4 @@
-#include "surface/Startup.hpp"
+#include "desktop/Startup.hpp"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -15,7 +15,7 @@ class StartupTest : public QObject {
 private slots:
     void scrollBarMenuSpeaksGerman()
     {
-        QVERIFY(surface::installToolkitGerman());
+        QVERIFY(desktop::installToolkitGerman());
         QScrollBar bar(Qt::Horizontal);
         bar.resize(200, 20);
         bar.show();

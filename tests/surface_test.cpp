@@ -1,13 +1,13 @@
 #include "SurfacePixels.hpp"
-#include "surface/DrawingSurface.hpp"
-#include "surface/ScaledForm.hpp"
-#include "surface/Twips.hpp"
+#include "desktop/DrawingSurface.hpp"
+#include "desktop/ScaledForm.hpp"
+#include "desktop/Twips.hpp"
 
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
-using surface::DrawingSurface;
+using desktop::DrawingSurface;
 
 namespace {
 
@@ -152,7 +152,7 @@ private slots:
 
     void formPlacesChildrenInWindowUnits()
     {
-        surface::ScaledForm form;
+        desktop::ScaledForm form;
         form.setOuterSize(15 * 400, 15 * 300);
         form.setScale({0, 0, 4000, 3000});
         QWidget box(&form);
@@ -164,8 +164,8 @@ private slots:
 
     void twipsAreFifteenPerPixelAt96Dpi()
     {
-        QCOMPARE(surface::twips::perPixel(), 15.0);
-        QCOMPARE(surface::twips::toPixelRect(120, 240, 1935, 375), QRect(8, 16, 129, 25));
+        QCOMPARE(desktop::twips::perPixel(), 15.0);
+        QCOMPARE(desktop::twips::toPixelRect(120, 240, 1935, 375), QRect(8, 16, 129, 25));
     }
 };
 

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <utility>
 
-namespace twips = surface::twips;
-namespace zoom = surface::zoom;
+namespace twips = core::twips;
+namespace zoom = core::zoom;
 
 TEST(Units, TwipsAreFifteenPerPixelAt96DpiAndShrinkWithTheZoom)
 {

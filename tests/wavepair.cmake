@@ -1,10 +1,10 @@
 add_model_test(wavepair_model_test wellenlabor_core wavepair_model_test.cpp)
 
 add_qt_test(wavepair_display_test wavepair_display_test.cpp)
-target_link_libraries(wavepair_display_test PRIVATE surface)
+target_link_libraries(wavepair_display_test PRIVATE desktop)
 
 add_qt_test(wavepair_form_test wavepair_form_test.cpp)
-target_link_libraries(wavepair_form_test PRIVATE wavepair_ui)
+target_link_libraries(wavepair_form_test PRIVATE paarlab_window)
 
 add_qt_test(wavepair_details_test wavepair_details_test.cpp)
-target_link_libraries(wavepair_details_test PRIVATE wavepair_ui)
+target_link_libraries(wavepair_details_test PRIVATE paarlab_window)

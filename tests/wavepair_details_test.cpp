@@ -1,10 +1,10 @@
-#include "wavepair/Form1.hpp"
+#include "desktop/paarlab/Form1.hpp"
 
 #include "FormDriver.hpp"
 #include "ResidentMemory.hpp"
 #include "SurfacePixels.hpp"
-#include "surface/ClassicControls.hpp"
-#include "surface/DrawingSurface.hpp"
+#include "desktop/ClassicControls.hpp"
+#include "desktop/DrawingSurface.hpp"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,9 +15,9 @@
 #include <memory>
 #include <random>
 
-using surface::DrawingSurface;
-using surface::RGB;
-using surface::Rgb;
+using core::RGB;
+using core::Rgb;
+using desktop::DrawingSurface;
 using wavepair::Form1;
 
 namespace {

@@ -2,15 +2,15 @@
 #include "wavepair/WavePairModel.hpp"
 
 #include "SurfacePixels.hpp"
-#include "surface/DrawingSurface.hpp"
+#include "desktop/DrawingSurface.hpp"
 
 #include <QTest>
 
 #include <cmath>
 #include <limits>
 
-using surface::DrawingSurface;
-using surface::Rgb;
+using core::Rgb;
+using desktop::DrawingSurface;
 using wavepair::WavePairModel;
 
 namespace {

@@ -1,13 +1,13 @@
-#include "wavepair/Form1.hpp"
+#include "desktop/paarlab/Form1.hpp"
 #include "wavepair/WavePairDisplay.hpp"
 
 #include "FormDriver.hpp"
 #include "SurfacePixels.hpp"
 #include "core/FormDesign.hpp"
-#include "surface/ClassicControls.hpp"
-#include "surface/DrawingSurface.hpp"
-#include "surface/RunDriver.hpp"
-#include "surface/TouchAsMouse.hpp"
+#include "desktop/ClassicControls.hpp"
+#include "desktop/DrawingSurface.hpp"
+#include "desktop/RunDriver.hpp"
+#include "desktop/TouchAsMouse.hpp"
 
 #include <memory>
 
@@ -19,9 +19,9 @@
 #include <QTest>
 #include <QTimer>
 
-using surface::DrawingSurface;
-using surface::RGB;
-using surface::Rgb;
+using core::RGB;
+using core::Rgb;
+using desktop::DrawingSurface;
 using wavepair::Form1;
 
 namespace {
@@ -46,7 +46,7 @@ struct Loaded : formDriver::Loaded<Form1> {
         QTest::qWait(300);
         const long long ran = form.passesRun() - start;
         const long long most
-            = clock.elapsed() * surface::RunDriver::passesPerSecond / 1000 + surface::RunDriver::maxPassesPerTick;
+            = clock.elapsed() * desktop::RunDriver::passesPerSecond / 1000 + desktop::RunDriver::maxPassesPerTick;
         return ran > 0 && ran <= most;
     }
 };
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(w.form.scale().width, 4000.0);
         QCOMPARE(w.form.scale().height, 3000.0);
         const auto scaleOf = [&](const char* name) {
-            const surface::UserScale& s = w.picture(name)->scale();
+            const core::UserScale& s = w.picture(name)->scale();
             return QRectF(s.left, s.top, s.width, s.height);
         };
         QCOMPARE(scaleOf("Picture1"), QRectF(-10, -3, 105, 6));
@@ -76,9 +76,9 @@ private slots:
         QCOMPARE(scaleOf("Picture3"), QRectF(-1, -2, 4, 4));
         QCOMPARE(w.picture("Picture2")->parentWidget(), w.picture("Picture1"));
         QCOMPARE(w.button("Command11")->parentWidget()->objectName(), QStringLiteral("Frame3D3"));
-        QCOMPARE(surface::backColor(w.label("Label3")), RGB(128, 128, 128));
-        QCOMPARE(surface::backColor(w.button("Command7")), RGB(255, 128, 0));
-        QCOMPARE(surface::backColor(w.button("Command9")), RGB(255, 128, 128));
+        QCOMPARE(desktop::backColor(w.label("Label3")), RGB(128, 128, 128));
+        QCOMPARE(desktop::backColor(w.button("Command7")), RGB(255, 128, 0));
+        QCOMPARE(desktop::backColor(w.button("Command9")), RGB(255, 128, 128));
         QVERIFY(w.label("Label1")->font().bold());
 
         // Of the lamps only "Querwelle"'s is lit at start.
@@ -236,13 +236,13 @@ private slots:
         QCOMPARE(w.button("Command11")->text(), QStringLiteral("Halt"));
         QVERIFY(!w.label("Label7")->isHidden());
         QVERIFY(w.label("Label5")->isHidden());
-        QCOMPARE(surface::backColor(w.button("Command7")), RGB(255, 0, 0));
+        QCOMPARE(desktop::backColor(w.button("Command7")), RGB(255, 0, 0));
         QVERIFY(w.oneRun());
 
         w.click("Command7");
         QVERIFY(w.label("Label7")->isHidden());
         QVERIFY(!w.label("Label5")->isHidden());
-        QCOMPARE(surface::backColor(w.button("Command7")), RGB(255, 128, 0));
+        QCOMPARE(desktop::backColor(w.button("Command7")), RGB(255, 128, 0));
         QVERIFY(w.oneRun());
     }
 
@@ -425,7 +425,7 @@ private slots:
         connect(w.get<QPushButton>("Command5"), &QPushButton::clicked, [&log] {
             log << "clicked";
         });
-        const int held = surface::TouchAsMouse::holdMilliseconds + 200;
+        const int held = desktop::TouchAsMouse::holdMilliseconds + 200;
         const std::tuple<const char*, int, QList<QPoint>, QStringList> gestures[]
             = {{"Picture1", 0, {{300, 100}, {300, 160}}, {"down 1 300,100", "move 1 300,160", "up 1 300,160"}},
                 {"Picture1", held, {{400, 100}, {460, 100}},

@@ -1,11 +1,11 @@
 #include "FormDriver.hpp"
 
-#include "chain/Form1.hpp"
-#include "wavepair/Form1.hpp"
+#include "desktop/kettlab/Form1.hpp"
+#include "desktop/paarlab/Form1.hpp"
 
-#include "surface/RunDriver.hpp"
-#include "surface/Twips.hpp"
-#include "surface/Zoom.hpp"
+#include "desktop/RunDriver.hpp"
+#include "desktop/Twips.hpp"
+#include "desktop/Zoom.hpp"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -39,12 +39,12 @@ class WaylandTest : public QObject {
 
     static Figures measure(QWidget& form, int milliseconds)
     {
-        auto* driver = form.findChild<surface::RunDriver*>();
+        auto* driver = form.findChild<desktop::RunDriver*>();
         Figures figures{};
         long long before = driver->passesRun();
         // Connected after the driver, so it runs after the tick it counts.
         const auto counting
-            = connect(driver->findChild<surface::FrameSource*>(), &surface::FrameSource::frameReady, &form, [&] {
+            = connect(driver->findChild<desktop::FrameSource*>(), &desktop::FrameSource::frameReady, &form, [&] {
                   ++figures.framesByPasses[driver->passesRun() - before];
                   before = driver->passesRun();
               });
@@ -73,8 +73,8 @@ private slots:
         QFETCH(bool, kettlab);
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
         const QSize screen(1920, 1080);
-        surface::zoom::setFactor(surface::zoom::fitting(screen));
-        const QSizeF twips(surface::twips::fromPixels(screen.width()), surface::twips::fromPixels(screen.height()));
+        core::zoom::setFactor(desktop::zoom::fitting(screen));
+        const QSizeF twips(desktop::twips::fromPixels(screen.width()), desktop::twips::fromPixels(screen.height()));
         std::unique_ptr<QWidget> form;
         if (kettlab) {
             form = std::make_unique<chain::Form1>(twips);
@@ -99,7 +99,7 @@ private slots:
             running.passesPerSec, qPrintable(shown), 100 * halted.cpu);
         QVERIFY(running.cpu < 0.10);
         QVERIFY(halted.cpu < 0.01);
-        QVERIFY(std::abs(running.passesPerSec / surface::RunDriver::passesPerSecond - 1) < 0.01);
+        QVERIFY(std::abs(running.passesPerSec / desktop::RunDriver::passesPerSecond - 1) < 0.01);
         // A frame asked for twice (timer and compositor) would show no pass.
         QCOMPARE(running.framesByPasses.count(0), 0U);
     }

@@ -37,9 +37,9 @@ TEST(ZoomOption, AZoomIsAskedForWithinItsRange)
     };
     for (const Asked& asked : cases) {
         const std::vector<std::string_view> views(asked.arguments.begin(), asked.arguments.end());
-        const auto request = surface::zoom::read(views, asked.variable, "kettlab");
+        const auto request = core::zoom::read(views, asked.variable, "kettlab");
         EXPECT_EQ(request.zoom.value_or(0.0), asked.zoom) << asked.name;
-        EXPECT_EQ(request.kind == surface::zoom::Request::Kind::run, asked.said.empty()) << asked.name;
+        EXPECT_EQ(request.kind == core::zoom::Request::Kind::run, asked.said.empty()) << asked.name;
         EXPECT_NE(request.text.find(asked.said), std::string::npos) << asked.name << ": " << request.text;
     }
 }

@@ -1,12 +1,12 @@
 #include "chain/ChainForms.hpp"
-#include "chain/Form1.hpp"
-#include "wavepair/Form1.hpp"
+#include "desktop/kettlab/Form1.hpp"
+#include "desktop/paarlab/Form1.hpp"
 
-#include "surface/DrawingSurface.hpp"
-#include "surface/InfoWindow.hpp"
-#include "surface/Twips.hpp"
-#include "surface/Zoom.hpp"
-#include "surface/ZoomedStyle.hpp"
+#include "desktop/DrawingSurface.hpp"
+#include "desktop/InfoWindow.hpp"
+#include "desktop/Twips.hpp"
+#include "desktop/Zoom.hpp"
+#include "desktop/ZoomedStyle.hpp"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,8 +19,8 @@
 #include <memory>
 #include <vector>
 
-using surface::DrawingSurface;
-using surface::RGB;
+using core::RGB;
+using desktop::DrawingSurface;
 
 namespace {
 
@@ -28,10 +28,10 @@ enum class Program { kettlab, paarlab };
 
 // The program's main window laid out and loaded for a screen of this size,
 // at the zoom that fits it, as the program starts on that screen.
-std::unique_ptr<surface::ScaledForm> loadedFor(Program program, QSize screen)
+std::unique_ptr<desktop::ScaledForm> loadedFor(Program program, QSize screen)
 {
-    surface::zoom::setFactor(surface::zoom::fitting(screen));
-    const QSizeF twips(surface::twips::fromPixels(screen.width()), surface::twips::fromPixels(screen.height()));
+    core::zoom::setFactor(desktop::zoom::fitting(screen));
+    const QSizeF twips(desktop::twips::fromPixels(screen.width()), desktop::twips::fromPixels(screen.height()));
     if (program == Program::kettlab) {
         auto form = std::make_unique<chain::Form1>(twips);
         form->Form_Load();
@@ -87,8 +87,8 @@ class ZoomTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new surface::ZoomedStyle); }
-    void cleanup() { surface::zoom::setFactor(1.0); }
+    void initTestCase() { QApplication::setStyle(new desktop::ZoomedStyle); }
+    void cleanup() { core::zoom::setFactor(1.0); }
 
     void theDesignIsScaledToEveryScreen_data()
     {
@@ -111,9 +111,9 @@ private slots:
         const auto design = loadedFor(program, {1024, 768});
         const auto designControls = controlsOf(*design);
         const int designIndicator = design->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
-        const double z = surface::zoom::fitting(screen);
+        const double z = desktop::zoom::fitting(screen);
         const auto form = loadedFor(program, screen);
-        QCOMPARE(surface::zoom::factor(), z);
+        QCOMPARE(core::zoom::factor(), z);
 
         const auto controls = controlsOf(*form);
         QCOMPARE(controls.size(), designControls.size());
@@ -172,8 +172,8 @@ private slots:
         if (kettlab) {
             QWidget info;
             QWidget pendulumInfo;
-            surface::buildInfoWindow(&info, chain::form2Design());
-            surface::buildInfoWindow(&pendulumInfo, chain::form3Design());
+            desktop::buildInfoWindow(&info, chain::form2Design());
+            desktop::buildInfoWindow(&pendulumInfo, chain::form3Design());
             for (const QWidget* window : {&info, &pendulumInfo}) {
                 for (const QLabel* label : window->findChildren<QLabel*>()) {
                     QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));

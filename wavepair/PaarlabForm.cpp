@@ -16,7 +16,7 @@ core::FormLoad PaarlabForm::geometry(double screenWidth, double screenHeight) co
     return form1Load(screenWidth, screenHeight);
 }
 
-void PaarlabForm::attach(const char* picture, surface::Canvas& canvas)
+void PaarlabForm::attach(const char* picture, core::Canvas& canvas)
 {
     const std::string_view name(picture);
     if (name == "Picture1") {

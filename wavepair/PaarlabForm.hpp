@@ -12,7 +12,7 @@ class PaarlabForm : public core::ProgramForm {
 public:
     std::vector<const core::FormDesign*> windows() const override;
     core::FormLoad geometry(double screenWidth, double screenHeight) const override;
-    void attach(const char* picture, surface::Canvas& canvas) override;
+    void attach(const char* picture, core::Canvas& canvas) override;
 
     void Form_Load() override;
     core::Reaction handle(const core::FormEvent& event) override;
@@ -50,9 +50,9 @@ private:
     WavePairCanvases pictures() const;
 
     WavePairProgram program_;
-    surface::Canvas* picture1_ = nullptr;
-    surface::Canvas* picture2_ = nullptr;
-    surface::Canvas* picture3_ = nullptr;
+    core::Canvas* picture1_ = nullptr;
+    core::Canvas* picture2_ = nullptr;
+    core::Canvas* picture3_ = nullptr;
 };
 
 } // namespace wavepair

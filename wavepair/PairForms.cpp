@@ -9,12 +9,12 @@ namespace wavepair {
 namespace {
 
 using core::ControlKind;
-using surface::RGB;
+using core::RGB;
 
-constexpr surface::Rgb grey = RGB(192, 192, 192);
-constexpr surface::Rgb red = RGB(255, 0, 0);
-constexpr surface::Rgb excitationOff = RGB(255, 128, 0);
-constexpr surface::Rgb reflectorButton = RGB(255, 128, 128);
+constexpr core::Rgb grey = RGB(192, 192, 192);
+constexpr core::Rgb red = RGB(255, 0, 0);
+constexpr core::Rgb excitationOff = RGB(255, 128, 0);
+constexpr core::Rgb reflectorButton = RGB(255, 128, 128);
 
 constexpr double plain = 8.25;
 constexpr double bold = 12;

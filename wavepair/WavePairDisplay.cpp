@@ -25,7 +25,7 @@ RowsDrawn rowsDrawnBy(const WavePairModel& model)
     return {model.showLongitudinal == 1, model.showTransverse == 1};
 }
 
-void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, surface::Canvas& picture1, float x)
+void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, float x)
 {
     picture1.setDrawWidth(markerLineWidth);
     picture1.Line(x, markerTop, x, markerBottom, displayBackground);
@@ -47,7 +47,7 @@ void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, surface::Canvas
     }
 }
 
-void drawWaves(WavePairModel& model, surface::Canvas& picture1)
+void drawWaves(WavePairModel& model, core::Canvas& picture1)
 {
     for (int i = 0; i < WavePairModel::lastMass; i += 2) {
         if (model.showLongitudinal == 1) {
@@ -63,7 +63,7 @@ void drawWaves(WavePairModel& model, surface::Canvas& picture1)
     }
 }
 
-void DrawSymbols(surface::Canvas& picture2, surface::Canvas& picture3)
+void DrawSymbols(core::Canvas& picture2, core::Canvas& picture3)
 {
     picture2.setDrawWidth(2);
     picture2.LineBox(-50, 50, 50, -50, dotColour);

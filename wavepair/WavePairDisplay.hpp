@@ -6,10 +6,10 @@
 
 namespace wavepair {
 
-inline constexpr surface::Rgb displayBackground = surface::RGB(255, 255, 224);
-inline constexpr surface::Rgb insetBackground = surface::RGB(224, 224, 224);
-inline constexpr surface::Rgb dotColour = surface::RGB(0, 0, 0);
-inline constexpr surface::Rgb reflectorBarColour = surface::RGB(128, 128, 128);
+inline constexpr core::Rgb displayBackground = core::RGB(255, 255, 224);
+inline constexpr core::Rgb insetBackground = core::RGB(224, 224, 224);
+inline constexpr core::Rgb dotColour = core::RGB(0, 0, 0);
+inline constexpr core::Rgb reflectorBarColour = core::RGB(128, 128, 128);
 
 // The pen width of the dots; anything drawn thinner sets it back.
 inline constexpr int dotWidth = 5;
@@ -26,7 +26,7 @@ inline constexpr float transverseRow = 1.0F;
 // The drawing step of a pass: for every second mass the dots of the rows that
 // are on are erased where they were last drawn and drawn where they are now;
 // yDrawn records where, whether a row is on or not.
-void drawWaves(WavePairModel& model, surface::Canvas& picture1);
+void drawWaves(WavePairModel& model, core::Canvas& picture1);
 
 // The rows the passes have left on the display; clearing it takes them away.
 struct RowsDrawn {
@@ -39,10 +39,10 @@ RowsDrawn rowsDrawnBy(const WavePairModel& model);
 // draws again, where they were last drawn, the dots it ran through, so a
 // halted picture stays whole. While running the next pass would redraw them
 // just the same.
-void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, surface::Canvas& picture1, float x);
+void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, float x);
 
 // The two pictograms: a loudspeaker on the longitudinal field, a vertical
 // double arrow with a rest mark on the hand-excitation field.
-void DrawSymbols(surface::Canvas& picture2, surface::Canvas& picture3);
+void DrawSymbols(core::Canvas& picture2, core::Canvas& picture3);
 
 } // namespace wavepair

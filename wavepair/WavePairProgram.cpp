@@ -30,12 +30,12 @@ void WavePairProgram::paint(const WavePairCanvases& pictures) const
     DrawSymbols(pictures.picture2, pictures.picture3);
 }
 
-void WavePairProgram::RunWaves(surface::Canvas& picture1)
+void WavePairProgram::RunWaves(core::Canvas& picture1)
 {
     picture1.setDrawWidth(dotWidth);
 }
 
-bool WavePairProgram::pass(surface::Canvas& picture1)
+bool WavePairProgram::pass(core::Canvas& picture1)
 {
     if (model_.halted == 1) {
         return false;
@@ -44,14 +44,14 @@ bool WavePairProgram::pass(surface::Canvas& picture1)
     return true;
 }
 
-void WavePairProgram::singleStep(surface::Canvas& picture1)
+void WavePairProgram::singleStep(core::Canvas& picture1)
 {
     if (model_.halted == 1) {
         advanceAndDraw(picture1);
     }
 }
 
-void WavePairProgram::advanceAndDraw(surface::Canvas& picture1)
+void WavePairProgram::advanceAndDraw(core::Canvas& picture1)
 {
     model_.advance();
     drawWaves(model_, picture1);
@@ -65,7 +65,7 @@ WavePairView WavePairProgram::view() const
         model_.showLongitudinal == 1};
 }
 
-void WavePairProgram::haltOrResume(surface::Canvas& picture1)
+void WavePairProgram::haltOrResume(core::Canvas& picture1)
 {
     model_.halted = flipped(model_.halted);
     if (model_.halted == 0) {
@@ -73,7 +73,7 @@ void WavePairProgram::haltOrResume(surface::Canvas& picture1)
     }
 }
 
-void WavePairProgram::switchExcitation(surface::Canvas& picture1)
+void WavePairProgram::switchExcitation(core::Canvas& picture1)
 {
     model_.harmonic = flipped(model_.harmonic);
     if (model_.harmonic == 1) {
@@ -87,7 +87,7 @@ void WavePairProgram::switchReflector()
     model_.switchReflector();
 }
 
-void WavePairProgram::switchTransverse(surface::Canvas& picture1)
+void WavePairProgram::switchTransverse(core::Canvas& picture1)
 {
     model_.showTransverse = flipped(model_.showTransverse);
     clearPicture(picture1);
@@ -102,7 +102,7 @@ void WavePairProgram::switchLongitudinal(const WavePairCanvases& pictures)
     clearPicture(pictures.picture1);
 }
 
-void WavePairProgram::clear(surface::Canvas& picture1)
+void WavePairProgram::clear(core::Canvas& picture1)
 {
     clearPicture(picture1);
     model_.clear();
@@ -124,20 +124,20 @@ void WavePairProgram::setSpeed(int value)
     model_.dt = value / 100.0;
 }
 
-void WavePairProgram::clearPicture(surface::Canvas& picture1)
+void WavePairProgram::clearPicture(core::Canvas& picture1)
 {
     picture1.Cls();
     drawn_ = {};
 }
 
-void WavePairProgram::drawMarkerLine(surface::Canvas& picture1, float x, surface::Rgb colour) const
+void WavePairProgram::drawMarkerLine(core::Canvas& picture1, float x, core::Rgb colour) const
 {
     picture1.setDrawWidth(markerLineWidth);
     picture1.Line(x, markerTop, x, markerBottom, colour);
     picture1.setDrawWidth(dotWidth);
 }
 
-void WavePairProgram::markerDown(int button, float x, surface::Canvas& picture1)
+void WavePairProgram::markerDown(int button, float x, core::Canvas& picture1)
 {
     if (button == 1 || button == 2) {
         drawMarkerLine(picture1, x, picture1.ForeColor());
@@ -145,7 +145,7 @@ void WavePairProgram::markerDown(int button, float x, surface::Canvas& picture1)
     }
 }
 
-void WavePairProgram::markerMove(int button, float x, surface::Canvas& picture1)
+void WavePairProgram::markerMove(int button, float x, core::Canvas& picture1)
 {
     if (button == 1 || button == 2) {
         eraseMarkerLine(model_, drawn_, picture1, markerX_);
@@ -154,7 +154,7 @@ void WavePairProgram::markerMove(int button, float x, surface::Canvas& picture1)
     }
 }
 
-void WavePairProgram::markerUp(int button, float x, surface::Canvas& picture1)
+void WavePairProgram::markerUp(int button, float x, core::Canvas& picture1)
 {
     if (button == 1) {
         // Where no move reported the release point, the line still stands

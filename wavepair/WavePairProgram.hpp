@@ -19,9 +19,9 @@ struct WavePairView {
 
 // The three drawing surfaces: the display and the two small fields on it.
 struct WavePairCanvases {
-    surface::Canvas& picture1;
-    surface::Canvas& picture2;
-    surface::Canvas& picture3;
+    core::Canvas& picture1;
+    core::Canvas& picture2;
+    core::Canvas& picture3;
 };
 
 // PAARLAB without its window: the chain, the marker line, one pass of the
@@ -37,20 +37,20 @@ public:
 
     // One pass: false, and nothing done, when it finds the run halted;
     // otherwise advance and drawing.
-    bool pass(surface::Canvas& picture1);
+    bool pass(core::Canvas& picture1);
     bool running() const { return model_.halted == 0; }
     // While halted: one pass as the run would make it; the run stays halted.
     // Does nothing while running.
-    void singleStep(surface::Canvas& picture1);
+    void singleStep(core::Canvas& picture1);
 
     // "Halt" / "Weiter", excitation on/off (on also resumes), reflector,
     // the two rows and "Löschen"; the run goes on while running() is true.
-    void haltOrResume(surface::Canvas& picture1);
-    void switchExcitation(surface::Canvas& picture1);
+    void haltOrResume(core::Canvas& picture1);
+    void switchExcitation(core::Canvas& picture1);
     void switchReflector();
-    void switchTransverse(surface::Canvas& picture1);
+    void switchTransverse(core::Canvas& picture1);
     void switchLongitudinal(const WavePairCanvases& pictures);
-    void clear(surface::Canvas& picture1);
+    void clear(core::Canvas& picture1);
     void setAmplitude(int value);
     void setFrequency(int value);
     void setSpeed(int value);
@@ -58,9 +58,9 @@ public:
     // The marker line on the display and the hand excitation in its field;
     // button as the forms runtime numbers it (1 left, 2 right, 4 middle; in
     // a move the sum of the buttons held).
-    void markerDown(int button, float x, surface::Canvas& picture1);
-    void markerMove(int button, float x, surface::Canvas& picture1);
-    void markerUp(int button, float x, surface::Canvas& picture1);
+    void markerDown(int button, float x, core::Canvas& picture1);
+    void markerMove(int button, float x, core::Canvas& picture1);
+    void markerUp(int button, float x, core::Canvas& picture1);
     void handDown(int button, float y);
     void handMove(int button, float y);
 
@@ -70,11 +70,11 @@ public:
     WavePairView view() const;
 
 private:
-    void RunWaves(surface::Canvas& picture1);
-    void advanceAndDraw(surface::Canvas& picture1);
-    void drawMarkerLine(surface::Canvas& picture1, float x, surface::Rgb colour) const;
+    void RunWaves(core::Canvas& picture1);
+    void advanceAndDraw(core::Canvas& picture1);
+    void drawMarkerLine(core::Canvas& picture1, float x, core::Rgb colour) const;
     // Clears the picture and forgets the dots drawn on it.
-    void clearPicture(surface::Canvas& picture1);
+    void clearPicture(core::Canvas& picture1);
 
     WavePairModel model_;
     float markerX_ = 0;

@@ -7,7 +7,7 @@
 SoakResult soakChain(std::int64_t passes)
 {
     chain::ChainProgram program;
-    surface::Picture picture;
+    core::Picture picture;
     picture.setSize(993, 497, 1.0);
     picture.setScale(chain::chainScale);
     picture.setBackColor(chain::surfaceBackground);

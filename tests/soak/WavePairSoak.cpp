@@ -7,13 +7,13 @@
 SoakResult soakWavePair(std::int64_t passes)
 {
     wavepair::WavePairProgram program;
-    surface::Picture picture1;
+    core::Picture picture1;
     picture1.setSize(1009, 521, 1.0);
     picture1.setScale({-10, -3, 105, 6});
     picture1.setBackColor(wavepair::displayBackground);
-    surface::Picture picture2;
+    core::Picture picture2;
     picture2.setSize(97, 81, 1.0);
-    surface::Picture picture3;
+    core::Picture picture3;
     picture3.setSize(97, 177, 1.0);
     const wavepair::WavePairCanvases pictures{picture1, picture2, picture3};
     program.load(pictures);
