@@ -22,7 +22,7 @@ constexpr surface::Rgb etchShadow{128, 128, 128};
 constexpr surface::Rgb etchLight{255, 255, 255};
 
 // The captions' face, the classic "MS Sans Serif", then its stand-ins.
-inline constexpr const char* fontFamilies[] = {"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"};
+inline constexpr const char* fontFamilies[] = {"MS Sans Serif", "Liberation Sans", "Arial", "Helvetica", "DejaVu Sans"};
 
 // An info window's text that needs more lines than its labels have: all its
 // labels shrink by this step together, down to the smallest share of the size.
