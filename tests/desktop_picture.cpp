@@ -1,0 +1,69 @@
+// The desktop window's picture after a fixed sequence, as PNG, for the
+// browser edition to match pixel for pixel:
+//   desktop_picture kettlab|paarlab WIDTH HEIGHT OUT.png
+// The window is laid out for a screen of WIDTH x HEIGHT at the zoom that fits
+// it. KETTLAB: halt, harmonic excitation on, 50 single steps. PAARLAB: halt,
+// a drag on the hand field (at the points handDrive gives), 50 single steps.
+#include "FormDriver.hpp"
+
+#include "chain/Form1.hpp"
+#include "wavepair/Form1.hpp"
+
+#include "surface/Twips.hpp"
+#include "surface/Zoom.hpp"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+constexpr int steps = 50;
+
+// The hand field's drag in its logical pixels: down in the middle, up to a
+// fifth of the height, down to four fifths, released at a third.
+void handDrive(surface::DrawingSurface* field)
+{
+    const int x = field->width() / 2;
+    const int h = field->height();
+    formDriver::sendMouse(field, QEvent::MouseButtonPress, QPointF(x, h / 2), Qt::LeftButton, Qt::LeftButton);
+    formDriver::sendMouse(field, QEvent::MouseMove, QPointF(x, h / 5), Qt::NoButton, Qt::LeftButton);
+    formDriver::sendMouse(field, QEvent::MouseMove, QPointF(x, 4 * h / 5), Qt::NoButton, Qt::LeftButton);
+    formDriver::sendMouse(field, QEvent::MouseButtonRelease, QPointF(x, h / 3), Qt::LeftButton, Qt::NoButton);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 5) {
+        std::fprintf(stderr, "desktop_picture kettlab|paarlab WIDTH HEIGHT OUT.png\n");
+        return 2;
+    }
+    const QApplication app(argc, argv);
+    const QSize screen(std::atoi(argv[2]), std::atoi(argv[3]));
+    surface::zoom::setFactor(surface::zoom::fitting(screen.width(), screen.height()));
+    const QSizeF twips(surface::twips::fromPixels(screen.width()), surface::twips::fromPixels(screen.height()));
+    std::unique_ptr<surface::ProgramWindow> form;
+    if (std::string_view(argv[1]) == "kettlab") {
+        form = std::make_unique<chain::Form1>(twips);
+    } else {
+        form = std::make_unique<wavepair::Form1>(twips);
+    }
+    // A page has no window frame; without one the client area is the window's size there too.
+    form->setWindowFlag(Qt::FramelessWindowHint);
+    form->Form_Load();
+    formDriver::click(*form, "Command11");
+    if (std::string_view(argv[1]) == "kettlab") {
+        formDriver::click(*form, "Command7");
+    } else {
+        handDrive(formDriver::control<surface::DrawingSurface>(*form, "Picture3"));
+    }
+    for (int k = 0; k < steps; ++k) {
+        form->singleStep();
+    }
+    const auto* picture = formDriver::control<surface::DrawingSurface>(*form, "Picture1");
+    return picture->image().save(QString::fromLocal8Bit(argv[4]), "png") ? 0 : 1;
+}
