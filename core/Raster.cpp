@@ -169,6 +169,41 @@ bool Raster::settleHeldDot()
     return counted;
 }
 
+void Raster::line(double x1, double y1, double x2, double y2, int pen, std::uint32_t value)
+{
+    stroke(x1, y1, x2, y2, pen, value, false);
+}
+
+void Raster::box(double x1, double y1, double x2, double y2, int pen, std::uint32_t value)
+{
+    stroke(x1, y1, x2, y2, pen, value, true);
+}
+
+void Raster::stroke(double x1, double y1, double x2, double y2, int pen, std::uint32_t value, bool box)
+{
+    settleHeldDot();
+    if (!drawable(x1, y1) || !drawable(x2, y2)) {
+        return;
+    }
+    runs_.clear();
+    (box ? boxPixels : linePixels)(x1, y1, x2, y2, pen, width_, height_, runs_);
+    const auto stride = static_cast<std::ptrdiff_t>(width_);
+    for (const PixelRun& run : runs_) {
+        const int from = std::max(0, run.x);
+        const int to = std::min(width_, run.x + run.length);
+        if (run.y >= 0 && run.y < height_ && from < to) {
+            std::uint32_t* row = pixels_->data() + (run.y * stride);
+            std::fill(row + from, row + to, value);
+        }
+    }
+    // The pen's width around the corners' pixels covers every pixel drawn.
+    const auto left = static_cast<int>(std::floor(std::min(x1, x2))) - pen;
+    const auto top = static_cast<int>(std::floor(std::min(y1, y2))) - pen;
+    const auto right = static_cast<int>(std::ceil(std::max(x1, x2))) + pen;
+    const auto bottom = static_cast<int>(std::ceil(std::max(y1, y2))) + pen;
+    changed({left, top, right - left, bottom - top});
+}
+
 void Raster::fill(std::uint32_t value)
 {
     held_.state = HeldDot::none;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LinePixels.hpp"
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -19,8 +21,9 @@ struct PixelRect {
 };
 
 // The retained picture of a drawing surface at device resolution: RGB32
-// pixels (0xffRRGGBB), round dots, the last dot held back until the next
-// drawing or look at the pixels, and what changed since the last repaint.
+// pixels (0xffRRGGBB), round dots, straight lines and rectangle outlines, the
+// last dot held back until the next drawing or look at the pixels, and what
+// changed since the last repaint.
 // Every row holds `width` pixels, so the rows are 4 * width bytes apart.
 class Raster {
 public:
@@ -56,6 +59,11 @@ public:
     // Draws the held dot and counts its pixels as changed if it changed any;
     // true when it did.
     bool settleHeldDot();
+    // A straight line between two device points, or the outline of the
+    // rectangle with these corners, with a pen of `pen` device pixels
+    // (see linePixels); points far off the surface draw nothing.
+    void line(double x1, double y1, double x2, double y2, int pen, std::uint32_t value);
+    void box(double x1, double y1, double x2, double y2, int pen, std::uint32_t value);
     // Everything in one value, the held dot dropped.
     void fill(std::uint32_t value);
 
@@ -95,6 +103,7 @@ private:
     };
 
     const std::vector<Span>& dotSpans(int diameter);
+    void stroke(double x1, double y1, double x2, double y2, int pen, std::uint32_t value, bool box);
 
     int width_ = 0;
     int height_ = 0;
@@ -106,6 +115,7 @@ private:
     std::vector<PixelRect> changedRects_;
     std::vector<RowSpan> rowSpans_; // reused by each repaint
     std::vector<PixelRect> rows_;
+    std::vector<PixelRun> runs_; // reused by each line
 };
 
 } // namespace surface

@@ -197,34 +197,16 @@ void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
 {
     prepareImage();
     ownPixels();
-    raster_.settleHeldDot();
-    postFlush();
+    // Drawn in device pixels with a whole pen width, so a line drawn again in
+    // the background colour covers exactly the same pixels at every zoom.
     const double ratio = imageRatio_;
     from *= ratio;
     to *= ratio;
-    if (!Raster::drawable(from.x(), from.y()) || !Raster::drawable(to.x(), to.y())) {
-        return;
+    if (box) {
+        raster_.box(from.x(), from.y(), to.x(), to.y(), devicePen_, toQRgb(colour));
+    } else {
+        raster_.line(from.x(), from.y(), to.x(), to.y(), devicePen_, toQRgb(colour));
     }
-    // Drawn in device pixels with a whole pen width, so a line drawn again in
-    // the background colour covers exactly the same pixels at every zoom.
-    // Qt's stroker draws it straight into the raster's pixels: the lines must
-    // keep exactly the pixels they always had.
-    const int pen = devicePen_;
-    {
-        QImage device(reinterpret_cast<uchar*>(raster_.pixels()), raster_.width(), raster_.height(), bytesPerLine(),
-            QImage::Format_RGB32);
-        QPainter painter(&device);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(toQColor(colour), pen, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        if (box) {
-            painter.drawRect(QRectF(from, to).normalized());
-        } else {
-            painter.drawLine(from, to);
-        }
-    }
-    const QRect touched = QRectF(from, to).normalized().toAlignedRect().adjusted(-pen, -pen, pen, pen);
-    raster_.changed({touched.x(), touched.y(), touched.width(), touched.height()});
     postFlush();
 }
 

@@ -1,6 +1,10 @@
 add_qt_test(surface_test surface_test.cpp)
 target_link_libraries(surface_test PRIVATE surface)
 
+# The core's lines against the pixels Qt's own painter draws.
+add_qt_test(line_pixels_test line_pixels_test.cpp)
+target_link_libraries(line_pixels_test PRIVATE wellenlabor_core Qt6::Gui)
+
 add_qt_test(run_driver_test run_driver_test.cpp)
 target_link_libraries(run_driver_test PRIVATE surface)
 
