@@ -17,7 +17,7 @@ web::WebForm& shell()
 
 std::string reply;
 
-const char* answer(std::string text)
+const char* answer(std::string&& text)
 {
     reply = std::move(text);
     return reply.c_str();
@@ -71,9 +71,9 @@ EMSCRIPTEN_KEEPALIVE const int* wl_repaint(const char* picture)
     return shell().repaint(picture).data();
 }
 
-EMSCRIPTEN_KEEPALIVE const unsigned char* wl_pixels()
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* wl_pixels(const char* picture)
 {
-    return shell().repaintPixels().data();
+    return shell().rgba(picture).data();
 }
 
 } // extern "C"

@@ -9,6 +9,7 @@
 #include "core/Zoom.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -433,7 +434,6 @@ std::string WebForm::frame(double milliseconds)
 const std::vector<int>& WebForm::repaint(const std::string& name)
 {
     rects_.assign(1, 0);
-    rgba_.clear();
     const auto found = pictures_.find(name);
     if (found == pictures_.end()) {
         return rects_;
@@ -444,8 +444,14 @@ const std::vector<int>& WebForm::repaint(const std::string& name)
     if (!raster.hasChanges()) {
         return rects_;
     }
+    std::vector<std::uint32_t>& rgba = rgba_[name];
+    rgba.resize(static_cast<std::size_t>(raster.width()) * static_cast<std::size_t>(raster.height()));
+    // A canvas costs by the pixels put on it more than by the rectangles:
+    // finer rows than a window system's, spans joined only where they touch.
+    constexpr surface::RepaintGrid grid{.rowHeight = 8, .rowGap = 4};
     const double ratio = picture.ratio();
-    for (const surface::PixelRect& r : raster.takeRepaintRows(ratio, picture.logicalWidth(), picture.logicalHeight())) {
+    for (const surface::PixelRect& r :
+        raster.takeRepaintRows(ratio, picture.logicalWidth(), picture.logicalHeight(), grid)) {
         // The logical rectangle in the device pixels it covers.
         const int left = std::max(0, static_cast<int>(std::floor(r.left * ratio)));
         const int top = std::max(0, static_cast<int>(std::floor(r.top * ratio)));
@@ -454,15 +460,16 @@ const std::vector<int>& WebForm::repaint(const std::string& name)
         if (right <= left || bottom <= top) {
             continue;
         }
-        rects_.insert(rects_.end(), {left, top, right - left, bottom - top, static_cast<int>(rgba_.size())});
+        rects_.insert(rects_.end(), {left, top, right - left, bottom - top});
         ++rects_[0];
         for (int y = top; y < bottom; ++y) {
-            const std::uint32_t* row = raster.pixels() + static_cast<std::ptrdiff_t>(y) * raster.width();
+            const std::ptrdiff_t row = static_cast<std::ptrdiff_t>(y) * raster.width();
+            const std::uint32_t* from = raster.pixels() + row;
+            std::uint32_t* to = rgba.data() + row;
             for (int x = left; x < right; ++x) {
-                const std::uint32_t p = row[x];
-                rgba_.insert(rgba_.end(),
-                    {static_cast<unsigned char>(p >> 16U), static_cast<unsigned char>(p >> 8U),
-                        static_cast<unsigned char>(p), 255});
+                // 0xffRRGGBB to the bytes R, G, B, A in memory.
+                const std::uint32_t p = from[x];
+                to[x] = 0xff000000U | (p & 0x0000ff00U) | ((p >> 16U) & 0xffU) | ((p & 0xffU) << 16U);
             }
         }
     }

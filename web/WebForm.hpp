@@ -6,6 +6,7 @@
 #include "core/Picture.hpp"
 #include "core/ProgramForm.hpp"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,15 +38,16 @@ public:
     std::string frame(double milliseconds);
 
     bool running() const { return form_->running(); }
-    // The changed pixels of a picture since its last repaint, as RGBA device
-    // rectangles: a table of int numbers (count, then left, top, width,
-    // height and byte offset of each) and the pixels after it.
-    const std::vector<int>& repaint(const std::string& picture);
-    const std::vector<unsigned char>& repaintPixels() const { return rgba_; }
+    // What changed on a picture since its last repaint, as device rectangles
+    // (a table of int numbers: the count, then left, top, width and height
+    // of each), brought up to date in the picture's RGBA copy.
+    const std::vector<int>& repaint(const std::string& name);
+    // The RGBA copy of a picture's device pixels, row by row, as a canvas takes them.
+    const std::vector<std::uint32_t>& rgba(const std::string& picture) { return rgba_[picture]; }
 
 private:
     void controls(Json& json, const core::FormDesign& design) const;
-    void view(Json& json, const core::FormView& view) const;
+    void view(Json& json, const core::FormView& shown) const;
     void passView(Json& json) const;
     std::string reaction(const core::Reaction& reaction) const;
     core::FormEvent toUser(core::FormEvent event) const;
@@ -57,7 +59,7 @@ private:
     bool loaded_ = false;
     bool paced_ = false;
     std::vector<int> rects_;
-    std::vector<unsigned char> rgba_;
+    std::map<std::string, std::vector<std::uint32_t>, std::less<>> rgba_;
 };
 
 } // namespace web

@@ -84,11 +84,35 @@ function react(reaction) {
 
 // ---- the run ------------------------------------------------------------
 
+// While the run changes the picture, a pass on every display frame. A frame
+// that changed nothing (a chain at rest) hands on to a timer, as the
+// desktop's run driver does, and the next change goes back to the frames;
+// the wall clock keeps the pace either way (a tick below 1/12 s catches up
+// every pass).
+const idleMilliseconds = 75;
+
 function schedule() {
+  if (shell.idle !== undefined) {
+    clearTimeout(shell.idle);
+    shell.idle = undefined;
+    shell.looping = false;
+  }
   if (!shell.looping && !shell.ended && !document.hidden) {
     shell.looping = true;
     requestAnimationFrame(frame);
   }
+}
+
+function idle() {
+  shell.looping = true;
+  shell.idle = setTimeout(() => {
+    shell.idle = undefined;
+    if (document.hidden) {
+      shell.looping = false;
+      return;
+    }
+    frame(performance.now());
+  }, idleMilliseconds);
 }
 
 function frame(time) {
@@ -103,36 +127,55 @@ function frame(time) {
       shell.firstPass = performance.now();
     }
   }
-  if (shown.control) {
+  let changed = false;
+  if (shown.control && shown.caption !== shell.passCaption) {
+    shell.passCaption = shown.caption;
     setCaption(mainControls()[shown.control], shown.caption);
+    changed = true;
   }
-  repaintAll();
-  if (shown.running) {
+  changed = repaintAll() || changed;
+  if (!shown.running) {
+    return;
+  }
+  if (changed) {
     schedule();
+  } else {
+    idle();
   }
 }
 
 document.addEventListener('visibilitychange', schedule);
 
+// Whether any picture changed.
 function repaintAll() {
+  let changed = false;
   for (const name of Object.keys(shell.pictures)) {
-    repaint(name);
+    changed = repaint(name) || changed;
   }
+  return changed;
 }
 
 function repaint(name) {
   const table = Module.ccall('wl_repaint', 'number', ['string'], [name]) >> 2;
   const count = HEAP32[table];
   if (count === 0) {
-    return;
+    return false;
   }
-  const pixels = Module.ccall('wl_pixels', 'number', [], []);
-  const context = shell.pictures[name].context;
+  const picture = shell.pictures[name];
+  const canvas = picture.canvas;
+  const pixels = Module.ccall('wl_pixels', 'number', ['string'], [name]);
+  // One image over the picture's RGBA copy in the WebAssembly memory, made
+  // again when that memory has grown or the copy has moved.
+  if (!picture.image || picture.image.data.buffer !== HEAPU8.buffer || picture.pixels !== pixels) {
+    const data = new Uint8ClampedArray(HEAPU8.buffer, pixels, canvas.width * canvas.height * 4);
+    picture.image = new ImageData(data, canvas.width, canvas.height);
+    picture.pixels = pixels;
+  }
   for (let k = 0; k < count; ++k) {
-    const [x, y, w, h, offset] = HEAP32.subarray(table + 1 + 5 * k, table + 6 + 5 * k);
-    const data = new Uint8ClampedArray(HEAPU8.buffer, pixels + offset, w * h * 4);
-    context.putImageData(new ImageData(data, w, h), x, y);
+    const at = table + 1 + 4 * k;
+    picture.context.putImageData(picture.image, 0, 0, HEAP32[at], HEAP32[at + 1], HEAP32[at + 2], HEAP32[at + 3]);
   }
+  return true;
 }
 
 function end() {
@@ -161,10 +204,13 @@ function fontOf(c, inherited) {
   return c.font === null ? inherited : c.font;
 }
 
+function families() {
+  return shell.layout.families.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
+}
+
 function build(design, root, windowName, places) {
   const controls = {};
-  const families = shell.layout.families.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
-  root.style.fontFamily = families;
+  root.style.fontFamily = families();
   root.style.background = design.back;
   for (const c of design.controls) {
     const parent = c.parent === null ? root : controls[c.parent];
@@ -407,7 +453,7 @@ function makePicture(c, windowName) {
   const canvas = document.createElement('canvas');
   box.appendChild(canvas);
   box.inner = box;
-  shell.pictures[c.name] = {canvas, context: canvas.getContext('2d'), box};
+  shell.pictures[c.name] = {canvas, context: canvas.getContext('2d', {alpha: false}), box};
   const where = (e) => {
     const r = canvas.getBoundingClientRect();
     return {x: e.clientX - r.left, y: e.clientY - r.top};
@@ -521,6 +567,7 @@ function setCaption(element, caption) {
 }
 
 function showView(view) {
+  shell.passCaption = undefined;
   if (view.title !== undefined) {
     document.title = view.title;
   }
@@ -563,6 +610,7 @@ function openWindow(name) {
     const design = call('wl_window', ['string'], [name]);
     const root = document.createElement('div');
     root.className = 'window info';
+    root.style.fontFamily = families();
     root.setAttribute('role', 'dialog');
     root.setAttribute('aria-label', design.title);
     const bar = document.createElement('div');
@@ -707,6 +755,13 @@ function layOut() {
   }
   for (const name of Object.keys(shell.pictures)) {
     sizeCanvas(name);
+  }
+  // A label whose caption needs more lines than its design height grows
+  // downward, as on the desktop, so no stand-in face cuts it.
+  for (const element of Object.values(controls)) {
+    if (element.classList.contains('label') && element.textContent && element.scrollHeight > element.clientHeight) {
+      element.style.height = px(element.scrollHeight);
+    }
   }
   showView(layout.view);
   showTexts(layout.texts);
