@@ -1,8 +1,9 @@
 # Wellenlabor: `make run` builds and starts KETTLAB (`make run APP=paarlab` for
 # PAARLAB); `make test` builds and runs every test headless, then again under
 # AddressSanitizer and UndefinedBehaviorSanitizer; `make package` builds the
-# Debian package wellenlabor_<version>_<arch>.deb in the build folder;
-# `make web` builds the browser edition in build-web/.
+# Debian package wellenlabor_<version>_<arch>.deb in the build folder and
+# the browser edition's wellenlabor-web.zip; `make web` builds the browser
+# edition in build-web/.
 
 APP   ?= kettlab
 BUILD ?= build
@@ -67,8 +68,11 @@ measure: build
 	scripts/measure startup
 	scripts/measure cpu
 
-package: build
+package: build web
 	cd $(BUILD) && cpack
+	rm -f $(BUILD)/wellenlabor-web.zip
+	cd $(WEB) && /usr/bin/python3 -m zipfile -c $(abspath $(BUILD))/wellenlabor-web.zip \
+	  kettlab.html paarlab.html index.html LIESMICH.txt
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(WEB)
