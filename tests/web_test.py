@@ -143,7 +143,10 @@ class WebEdition(unittest.TestCase):
                 self.page.open(program)
                 dark, _ = self.page.pixels('Picture1')
                 self.assertGreater(dark, 97 * 4)
-                print('%s: first pass %.0f ms after opening' % (program, self.page.js('wellenlabor.firstPass')))
+                first = self.page.js('wellenlabor.firstPass')
+                print('%s: first pass %.0f ms after opening' % (program, first))
+                self.assertLess(first, 300)
+                self.assertLessEqual(os.path.getsize(os.path.join(WEB, program + '.html')), 1.5e6)
 
     def test_a_click_at_the_design_position_presses_the_button(self):
         page = Page(1920, 1080)
