@@ -1,11 +1,12 @@
 #include "chain/ChainDisplay.hpp"
 #include "chain/ChainProgram.hpp"
-#include "surface/DrawingSurface.hpp"
-#include "surface/Zoom.hpp"
+#include "core/Picture.hpp"
+#include "core/Zoom.hpp"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -40,8 +41,9 @@ void chainProgramPass(benchmark::State& state)
     const auto screen = static_cast<int>(state.range(0));
     surface::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
     chain::ChainProgram program;
-    surface::DrawingSurface picture;
-    picture.resize(std::array{QSize(993, 496), QSize(1862, 698), QSize(3724, 1396)}.at(screen));
+    surface::Picture picture;
+    const auto size = std::array{std::pair{993, 496}, std::pair{1862, 698}, std::pair{3724, 1396}}.at(screen);
+    picture.setSize(size.first, size.second, 1.0);
     picture.setScale(chain::chainScale);
     picture.setBackColor(chain::surfaceBackground);
     program.load(picture);
@@ -49,7 +51,7 @@ void chainProgramPass(benchmark::State& state)
     for (auto _ : state) {
         program.pass(picture);
     }
-    benchmark::DoNotOptimize(picture.image().constBits());
+    benchmark::DoNotOptimize(picture.raster().pixels());
 }
 BENCHMARK(chainProgramPass)->Arg(0)->Arg(1)->Arg(2);
 

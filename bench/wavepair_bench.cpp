@@ -1,11 +1,12 @@
-#include "surface/DrawingSurface.hpp"
-#include "surface/Zoom.hpp"
+#include "core/Picture.hpp"
+#include "core/Zoom.hpp"
 #include "wavepair/WavePairDisplay.hpp"
 #include "wavepair/WavePairProgram.hpp"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -30,12 +31,13 @@ void wavepairProgramPass(benchmark::State& state)
     const auto screen = static_cast<int>(state.range(0));
     surface::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
     wavepair::WavePairProgram program;
-    surface::DrawingSurface picture1;
-    picture1.resize(std::array{QSize(1009, 521), QSize(1419, 733), QSize(2838, 1466)}.at(screen));
+    surface::Picture picture1;
+    const auto size = std::array{std::pair{1009, 521}, std::pair{1419, 733}, std::pair{2838, 1466}}.at(screen);
+    picture1.setSize(size.first, size.second, 1.0);
     picture1.setScale({-10, -3, 105, 6});
     picture1.setBackColor(wavepair::displayBackground);
-    surface::DrawingSurface picture2;
-    surface::DrawingSurface picture3;
+    surface::Picture picture2;
+    surface::Picture picture3;
     const wavepair::WavePairCanvases pictures{picture1, picture2, picture3};
     program.load(pictures);
     program.switchLongitudinal(pictures);
@@ -46,7 +48,7 @@ void wavepairProgramPass(benchmark::State& state)
     for (auto _ : state) {
         program.pass(picture1);
     }
-    benchmark::DoNotOptimize(picture1.image().constBits());
+    benchmark::DoNotOptimize(picture1.raster().pixels());
 }
 BENCHMARK(wavepairProgramPass)->Arg(0)->Arg(1)->Arg(2);
 

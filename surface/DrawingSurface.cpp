@@ -1,7 +1,6 @@
 #include "DrawingSurface.hpp"
 
 #include "TouchAsMouse.hpp"
-#include "Zoom.hpp"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -16,11 +15,6 @@
 namespace surface {
 
 namespace {
-
-QColor toQColor(Rgb c)
-{
-    return QColor(c.r, c.g, c.b);
-}
 
 int buttonCode(Qt::MouseButton button)
 {
@@ -48,11 +42,6 @@ int shiftState(Qt::KeyboardModifiers modifiers)
         + (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
-QRgb toQRgb(Rgb c)
-{
-    return qRgb(c.r, c.g, c.b);
-}
-
 QRect toQRect(const PixelRect& r)
 {
     return {r.left, r.top, r.width, r.height};
@@ -70,7 +59,7 @@ DrawingSurface::DrawingSurface(QWidget* parent)
 
 void DrawingSurface::setScale(const UserScale& scale)
 {
-    scale_ = scale;
+    Picture::setScale(scale);
     placeChildren();
 }
 
@@ -81,69 +70,69 @@ void DrawingSurface::setTouchHoldGivesRightButton(bool gives)
 
 void DrawingSurface::setBackColor(Rgb colour)
 {
-    back_ = colour;
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(colour));
+    p.setColor(QPalette::Window, QColor(colour.r, colour.g, colour.b));
     setPalette(p);
-    Cls();
-}
-
-Rgb DrawingSurface::ForeColor() const
-{
-    const QColor c = palette().color(QPalette::WindowText);
-    return RGB(c.red(), c.green(), c.blue());
+    Picture::setBackColor(colour);
 }
 
 QPointF DrawingSurface::toPixel(double x, double y) const
 {
-    return {scale_.toPixelX(x, width()), scale_.toPixelY(y, height())};
+    return {scale().toPixelX(x, width()), scale().toPixelY(y, height())};
 }
 
 QPointF DrawingSurface::toUser(QPointF pixel) const
 {
-    return {scale_.fromPixelX(pixel.x(), width()), scale_.fromPixelY(pixel.y(), height())};
+    return {scale().fromPixelX(pixel.x(), width()), scale().fromPixelY(pixel.y(), height())};
+}
+
+const QImage& DrawingSurface::image() const
+{
+    // The held dot completes the picture a viewer is promised; the widget is
+    // never const itself, only lent out as such.
+    auto* self = const_cast<DrawingSurface*>(this);
+    if (self->raster().dotWaiting()) {
+        self->ownPixels();
+        self->raster().drawHeldDot();
+    }
+    mayBeShared_ = true;
+    return image_;
 }
 
 bool DrawingSurface::ensureImage()
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize deviceSize(qRound(width() * ratio), qRound(height() * ratio));
-    if (hasRaster_ && QSize(raster_.width(), raster_.height()) == deviceSize && imageRatio_ == ratio) {
-        return false;
+    const bool reset = setSize(width(), height(), devicePixelRatioF());
+    if (image_.constBits() != reinterpret_cast<const uchar*>(raster().pixels()) || image_.isNull() == hasPixels()) {
+        wrapRaster();
     }
-    const bool hadPicture = hasRaster_;
-    raster_ = Raster(deviceSize.width(), deviceSize.height(), toQRgb(back_));
-    hasRaster_ = !deviceSize.isEmpty();
-    imageRatio_ = ratio;
-    wrapRaster();
-    updateDevicePen();
-    return hadPicture;
+    return reset;
 }
 
-void DrawingSurface::wrapRaster() const
+void DrawingSurface::wrapRaster()
 {
     // The image keeps these pixels alive for as long as a copy of it shows
     // them, even after the raster has moved on to pixels of its own.
     mayBeShared_ = false;
-    if (!hasRaster_) {
+    if (!hasPixels()) {
         image_ = QImage();
         return;
     }
-    auto* keep = new std::shared_ptr<std::vector<std::uint32_t>>(raster_.storage());
+    Raster& r = raster();
+    auto* keep = new std::shared_ptr<std::vector<std::uint32_t>>(r.storage());
     image_ = QImage(
-        reinterpret_cast<uchar*>(raster_.pixels()), raster_.width(), raster_.height(), bytesPerLine(),
+        reinterpret_cast<uchar*>(r.pixels()), r.width(), r.height(), static_cast<qsizetype>(r.width()) * 4,
         QImage::Format_RGB32,
         [](void* info) {
             delete static_cast<std::shared_ptr<std::vector<std::uint32_t>>*>(info);
         },
         keep);
-    image_.setDevicePixelRatio(imageRatio_);
+    image_.setDevicePixelRatio(ratio());
 }
 
-void DrawingSurface::ownPixels() const
+void DrawingSurface::ownPixels()
 {
     if (mayBeShared_ && !image_.isDetached()) {
-        raster_.detach();
+        raster().detach();
         wrapRaster();
     }
     mayBeShared_ = false;
@@ -156,80 +145,17 @@ void DrawingSurface::refreshImage()
     }
 }
 
-void DrawingSurface::prepareImage()
+void DrawingSurface::aboutToDraw()
 {
     // Size and pixel ratio are checked on resize and repaint, not per dot.
-    if (!hasRaster_) {
+    if (!hasPixels()) {
         ensureImage();
     }
-}
-
-void DrawingSurface::setDrawWidth(int pixels)
-{
-    drawWidth_ = std::max(1, pixels);
-    updateDevicePen();
-}
-
-void DrawingSurface::updateDevicePen()
-{
-    const double ratio = hasRaster_ ? imageRatio_ : devicePixelRatioF();
-    devicePen_ = std::max(1, static_cast<int>(std::lround(drawWidth_ * zoom::factor() * ratio)));
-}
-
-void DrawingSurface::PSet(float x, float y, Rgb colour)
-{
-    prepareImage();
     ownPixels();
-    const double ratio = imageRatio_;
-    raster_.dot(scale_.toPixelX(x, width()) * ratio, scale_.toPixelY(y, height()) * ratio, devicePen_, toQRgb(colour));
-    postFlush();
 }
 
-void DrawingSurface::drawHeldDot() const
+void DrawingSurface::drew()
 {
-    if (raster_.dotWaiting()) {
-        ownPixels();
-        raster_.drawHeldDot();
-    }
-}
-
-void DrawingSurface::strokeLine(QPointF from, QPointF to, Rgb colour, bool box)
-{
-    prepareImage();
-    ownPixels();
-    // Drawn in device pixels with a whole pen width, so a line drawn again in
-    // the background colour covers exactly the same pixels at every zoom.
-    const double ratio = imageRatio_;
-    from *= ratio;
-    to *= ratio;
-    if (box) {
-        raster_.box(from.x(), from.y(), to.x(), to.y(), devicePen_, toQRgb(colour));
-    } else {
-        raster_.line(from.x(), from.y(), to.x(), to.y(), devicePen_, toQRgb(colour));
-    }
-    postFlush();
-}
-
-void DrawingSurface::Line(float x1, float y1, float x2, float y2)
-{
-    Line(x1, y1, x2, y2, ForeColor());
-}
-
-void DrawingSurface::Line(float x1, float y1, float x2, float y2, Rgb colour)
-{
-    strokeLine(toPixel(x1, y1), toPixel(x2, y2), colour, false);
-}
-
-void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, Rgb colour)
-{
-    strokeLine(toPixel(x1, y1), toPixel(x2, y2), colour, true);
-}
-
-void DrawingSurface::Cls()
-{
-    prepareImage();
-    ownPixels();
-    raster_.fill(toQRgb(back_));
     postFlush();
 }
 
@@ -252,7 +178,7 @@ void DrawingSurface::placeChildren()
 
 void DrawingSurface::postFlush()
 {
-    if (!flushPosted_ && raster_.hasChanges()) {
+    if (!flushPosted_ && raster().hasChanges()) {
         flushPosted_ = true;
         QMetaObject::invokeMethod(this, &DrawingSurface::flushChanges, Qt::QueuedConnection);
     }
@@ -262,13 +188,13 @@ void DrawingSurface::flushChanges()
 {
     flushPosted_ = false;
     ownPixels();
-    if (raster_.settleHeldDot()) {
+    if (raster().settleHeldDot()) {
         postFlush();
     }
-    if (!raster_.hasChanges()) {
+    if (!raster().hasChanges()) {
         return;
     }
-    const std::vector<PixelRect>& rows = raster_.takeRepaintRows(imageRatio_, width(), height());
+    const std::vector<PixelRect>& rows = raster().takeRepaintRows(ratio(), width(), height());
     std::vector<QRect> runs(rows.size());
     std::transform(rows.begin(), rows.end(), runs.begin(), toQRect);
     // Sorted by row and left, apart from each other: the region's own form.
@@ -280,11 +206,11 @@ void DrawingSurface::flushChanges()
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
     refreshImage();
-    drawHeldDot();
-    const double ratio = imageRatio_;
+    const QImage& picture = image();
+    const double scale = ratio();
     QPainter painter(this);
     for (const QRect& r : event->region()) {
-        painter.drawImage(r, image_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+        painter.drawImage(r, picture, QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale));
     }
 }
 

@@ -2,13 +2,13 @@
 
 #include "chain/ChainDisplay.hpp"
 #include "chain/ChainProgram.hpp"
-#include "surface/DrawingSurface.hpp"
+#include "core/Picture.hpp"
 
 SoakResult soakChain(std::int64_t passes)
 {
     chain::ChainProgram program;
-    surface::DrawingSurface picture;
-    picture.resize(993, 497);
+    surface::Picture picture;
+    picture.setSize(993, 497, 1.0);
     picture.setScale(chain::chainScale);
     picture.setBackColor(chain::surfaceBackground);
     program.load(picture);

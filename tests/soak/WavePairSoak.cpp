@@ -1,20 +1,20 @@
 #include "Soak.hpp"
 
-#include "surface/DrawingSurface.hpp"
+#include "core/Picture.hpp"
 #include "wavepair/WavePairDisplay.hpp"
 #include "wavepair/WavePairProgram.hpp"
 
 SoakResult soakWavePair(std::int64_t passes)
 {
     wavepair::WavePairProgram program;
-    surface::DrawingSurface picture1;
-    picture1.resize(1009, 521);
+    surface::Picture picture1;
+    picture1.setSize(1009, 521, 1.0);
     picture1.setScale({-10, -3, 105, 6});
     picture1.setBackColor(wavepair::displayBackground);
-    surface::DrawingSurface picture2;
-    picture2.resize(97, 81);
-    surface::DrawingSurface picture3;
-    picture3.resize(97, 177);
+    surface::Picture picture2;
+    picture2.setSize(97, 81, 1.0);
+    surface::Picture picture3;
+    picture3.setSize(97, 177, 1.0);
     const wavepair::WavePairCanvases pictures{picture1, picture2, picture3};
     program.load(pictures);
 

@@ -1,7 +1,5 @@
 #include "Soak.hpp"
 
-#include <QApplication>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +11,6 @@
 // fails when a value stops being finite or resident memory grows.
 int main(int argc, char* argv[])
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
     const std::int64_t passes = argc > 1 ? std::atoll(argv[1]) : 10'000'000;
     constexpr long allowedGrowthKb = 2048;
 
