@@ -26,12 +26,17 @@ constexpr int steps = 50;
 // fifth of the height, down to four fifths, released at a third.
 void handDrive(surface::DrawingSurface* field)
 {
+    // Whole pixels, as the page's test gives them.
     const int x = field->width() / 2;
     const int h = field->height();
-    formDriver::sendMouse(field, QEvent::MouseButtonPress, QPointF(x, h / 2), Qt::LeftButton, Qt::LeftButton);
-    formDriver::sendMouse(field, QEvent::MouseMove, QPointF(x, h / 5), Qt::NoButton, Qt::LeftButton);
-    formDriver::sendMouse(field, QEvent::MouseMove, QPointF(x, 4 * h / 5), Qt::NoButton, Qt::LeftButton);
-    formDriver::sendMouse(field, QEvent::MouseButtonRelease, QPointF(x, h / 3), Qt::LeftButton, Qt::NoButton);
+    const int down = h / 2;
+    const int high = h / 5;
+    const int low = 4 * h / 5;
+    const int up = h / 3;
+    formDriver::sendMouse(field, QEvent::MouseButtonPress, QPoint(x, down), Qt::LeftButton, Qt::LeftButton);
+    formDriver::sendMouse(field, QEvent::MouseMove, QPoint(x, high), Qt::NoButton, Qt::LeftButton);
+    formDriver::sendMouse(field, QEvent::MouseMove, QPoint(x, low), Qt::NoButton, Qt::LeftButton);
+    formDriver::sendMouse(field, QEvent::MouseButtonRelease, QPoint(x, up), Qt::LeftButton, Qt::NoButton);
 }
 
 } // namespace
