@@ -1,18 +1,24 @@
 # Wellenlabor: `make run` builds and starts KETTLAB (`make run APP=paarlab` for
 # PAARLAB); `make test` builds and runs every test headless, then again under
 # AddressSanitizer and UndefinedBehaviorSanitizer; `make package` builds the
-# Debian package wellenlabor_<version>_<arch>.deb in the build folder.
+# Debian package wellenlabor_<version>_<arch>.deb in the build folder and
+# the browser edition's wellenlabor-web.zip; `make web` builds the browser
+# edition in build-web/.
 
 APP   ?= kettlab
 BUILD ?= build
 ASAN  ?= build-asan
+WEB   ?= build-web
 JOBS  ?= 2
 
 SANITIZER_ENV = QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build run test test-release test-sanitize lint format bench soak measure package clean
+# Emscripten's optimizer runs under Node and needs its modules.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
+
+.PHONY: all deps build web run test test-release test-sanitize lint format bench soak measure package clean
 
 all: build
 
@@ -20,8 +26,12 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWELLENLABOR_WEB_DIR=$(abspath $(WEB))
 	cmake --build $(BUILD) -j $(JOBS)
+
+web: deps
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB) -j $(JOBS)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -33,7 +43,7 @@ run: build
 
 test: test-release test-sanitize
 
-test-release: build
+test-release: build web
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test-sanitize: deps
@@ -58,8 +68,11 @@ measure: build
 	scripts/measure startup
 	scripts/measure cpu
 
-package: build
+package: build web
 	cd $(BUILD) && cpack
+	rm -f $(BUILD)/wellenlabor-web.zip
+	cd $(WEB) && /usr/bin/python3 -m zipfile -c $(abspath $(BUILD))/wellenlabor-web.zip \
+	  kettlab.html paarlab.html index.html LIESMICH.txt
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(WEB)

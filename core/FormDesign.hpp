@@ -72,6 +72,22 @@ struct FormDesign {
     double handStep = 0.1;
 };
 
+// The colour a control is filled with: its BackColor, else white for a
+// picture and the classic grey for a label or an option; other kinds without
+// one take the look's own.
+inline std::optional<core::Rgb> shownBack(const ControlDesign& c)
+{
+    switch (c.kind) {
+    case ControlKind::picture:
+        return c.back.value_or(core::RGB(255, 255, 255));
+    case ControlKind::label:
+    case ControlKind::option:
+        return c.back.value_or(core::RGB(192, 192, 192));
+    default:
+        return c.back;
+    }
+}
+
 // What a form does to its window when it loads, for a screen of a given size.
 struct FormLoad {
     // A child placed in the form's window units.

@@ -42,16 +42,6 @@ bool joinedInto(PixelRect& a, const PixelRect& b)
     return true;
 }
 
-// What a frame changed is repainted in rows of this many logical pixels on a
-// fixed grid, and within a row changed spans closer than `rowGap` are joined.
-// Rectangles of one row share their top and bottom, so the window system
-// does not split them into bands, and each dot costs a small rectangle
-// however far its neighbours are. Measured under Xvfb: at 3840 x 2160, a
-// moving chain as one joined rectangle cost 12.6 % of a core and the X
-// server 6.8 %; in rows, 5.7 % and 2.7 %.
-constexpr int rowHeight = 32;
-constexpr int rowGap = 64;
-
 } // namespace
 
 Raster::Raster(int width, int height, std::uint32_t fill)
@@ -225,8 +215,11 @@ void Raster::changed(const PixelRect& deviceRect)
     changedRects_.push_back(deviceRect);
 }
 
-const std::vector<PixelRect>& Raster::takeRepaintRows(double ratio, int logicalWidth, int logicalHeight)
+const std::vector<PixelRect>& Raster::takeRepaintRows(
+    double ratio, int logicalWidth, int logicalHeight, RepaintGrid grid)
 {
+    const int rowHeight = grid.rowHeight;
+    const int rowGap = grid.rowGap;
     rowSpans_.clear();
     for (const PixelRect& r : changedRects_) {
         // The logical pixels the device rectangle touches, within the surface.

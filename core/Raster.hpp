@@ -20,6 +20,18 @@ struct PixelRect {
     int bottom() const { return top + height - 1; }
 };
 
+// What a frame changed is repainted in rows of `rowHeight` logical pixels
+// on a fixed grid, and within a row changed spans closer than `rowGap` are
+// joined. Rectangles of one row share their top and bottom, so the window
+// system does not split them into bands, and each dot costs a small
+// rectangle however far its neighbours are. Measured under Xvfb: at
+// 3840 x 2160, a moving chain as one joined rectangle cost 12.6 % of a core
+// and the X server 6.8 %; in rows, 5.7 % and 2.7 %.
+struct RepaintGrid {
+    int rowHeight = 32;
+    int rowGap = 64;
+};
+
 // The retained picture of a drawing surface at device resolution: RGB32
 // pixels (0xffRRGGBB), round dots, straight lines and rectangle outlines, the
 // last dot held back until the next drawing or look at the pixels, and what
@@ -73,7 +85,8 @@ public:
     // The changed area as rectangles to repaint in logical pixels (device
     // pixels over `ratio`) within a surface of the given logical size, sorted
     // by row and left and apart from each other; forgets the changes.
-    const std::vector<PixelRect>& takeRepaintRows(double ratio, int logicalWidth, int logicalHeight);
+    const std::vector<PixelRect>& takeRepaintRows(
+        double ratio, int logicalWidth, int logicalHeight, RepaintGrid grid = {});
 
 private:
     struct Span {

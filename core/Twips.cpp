@@ -21,4 +21,10 @@ double fromPixels(double pixels, double twipsPerPixel)
     return pixels * twipsPerPixel;
 }
 
+PixelRect toPixelRect(double left, double top, double width, double height, double twipsPerPixel)
+{
+    return {toPixels(left, twipsPerPixel), toPixels(top, twipsPerPixel), toPixels(width, twipsPerPixel),
+        toPixels(height, twipsPerPixel)};
+}
+
 } // namespace core::twips

@@ -3,6 +3,8 @@
 #include "Twips.hpp"
 #include "Zoom.hpp"
 
+#include "core/ClassicLook.hpp"
+
 #include <QChildEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,8 +16,6 @@
 #include <QStyleOption>
 #include <QStylePainter>
 
-#include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace desktop {
@@ -32,24 +32,24 @@ QColor toQColor(core::Rgb c)
     return {c.r, c.g, c.b};
 }
 
-// Design pixels at the zoom of the process, in whole pixels, at least one.
+// Design pixels at the zoom of the process.
 int zoomedPixels(double designPixels)
 {
-    return std::max(1, static_cast<int>(std::lround(designPixels * zoom::factor())));
+    return core::classic::zoomedPixels(designPixels, zoom::factor());
 }
 
 // The classic button border, raised or pressed: two rings of one design
 // pixel each, lit at the top and left and shaded at the bottom and right.
 void drawButtonBorder(QPainter& painter, const QRect& r, const QPalette& palette, bool down)
 {
-    const int line = zoomedPixels(1);
-    const QColor rings[2][2] = {
+    const int line = zoomedPixels(core::classic::borderLine);
+    const QColor rings[core::classic::borderRings][2] = {
         {down ? palette.shadow().color() : palette.light().color(),
             down ? palette.light().color() : palette.shadow().color()},
         {down ? palette.dark().color() : palette.button().color(),
             down ? palette.button().color() : palette.dark().color()},
     };
-    for (int ring = 0; ring < 2; ++ring) {
+    for (int ring = 0; ring < core::classic::borderRings; ++ring) {
         const int in = ring * line;
         const QRect outer = r.adjusted(in, in, -in, -in);
         painter.fillRect(QRect(outer.left(), outer.top(), outer.width() - line, line), rings[ring][0]);
@@ -154,24 +154,22 @@ private:
         if (title().isEmpty()) {
             return {};
         }
-        constexpr double indent = 6;
         const QFontMetrics metrics = fontMetrics();
-        return {zoomedPixels(indent), 0, metrics.horizontalAdvance(title()), metrics.height()};
+        return {zoomedPixels(core::classic::captionIndent), 0, metrics.horizontalAdvance(title()), metrics.height()};
     }
 
     Etching etching() const
     {
-        const int line = zoomedPixels(1);
+        const int line = zoomedPixels(core::classic::frameLine);
         const QRect caption = captionRect();
         const int top = caption.isNull() ? 0 : caption.center().y() + 1 - line;
         const QRect outer(0, top, width() - line, height() - top - line);
         const auto ring = [line](const QRect& r) {
             return QRegion(r) - QRegion(r.adjusted(line, line, -line, -line));
         };
-        constexpr double captionPadding = 2;
-        const QRegion gap = caption.isNull()
-            ? QRegion()
-            : QRegion(caption.adjusted(-zoomedPixels(captionPadding), 0, zoomedPixels(captionPadding), 0));
+        const QRegion gap = caption.isNull() ? QRegion()
+                                             : QRegion(caption.adjusted(-zoomedPixels(core::classic::captionPadding), 0,
+                                                 zoomedPixels(core::classic::captionPadding), 0));
         return {ring(outer) - gap, ring(outer.translated(line, line)) - gap};
     }
 
@@ -191,10 +189,10 @@ private:
             const Etching etching = box_->etching();
             QPainter painter(this);
             for (const QRect& r : etching.shadow) {
-                painter.fillRect(r, QColor(128, 128, 128));
+                painter.fillRect(r, toQColor(core::classic::etchShadow));
             }
             for (const QRect& r : etching.light) {
-                painter.fillRect(r, QColor(255, 255, 255));
+                painter.fillRect(r, toQColor(core::classic::etchLight));
             }
         }
 

@@ -2,6 +2,8 @@
 
 #include "Zoom.hpp"
 
+#include "core/ClassicLook.hpp"
+
 #include <QStringList>
 
 namespace desktop {
@@ -9,8 +11,11 @@ namespace desktop {
 QFont classicFont(double points, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-        QStringLiteral("DejaVu Sans")});
+    QStringList families;
+    for (const char* family : core::classic::fontFamilies) {
+        families << QString::fromLatin1(family);
+    }
+    font.setFamilies(families);
     font.setPointSizeF(points * zoom::factor());
     font.setBold(bold);
     return font;

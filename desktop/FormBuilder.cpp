@@ -31,7 +31,7 @@ QWidget* makeControl(QWidget* parent, const core::ControlDesign& c)
     case core::ControlKind::picture: {
         auto* picture = new DrawingSurface(parent);
         picture->setGeometry(twips::toPixelRect(place.left, place.top, place.width, place.height));
-        picture->setBackColor(c.back.value_or(core::RGB(255, 255, 255)));
+        picture->setBackColor(*core::shownBack(c));
         return picture;
     }
     case core::ControlKind::frame: {
@@ -40,13 +40,13 @@ QWidget* makeControl(QWidget* parent, const core::ControlDesign& c)
         return box;
     }
     case core::ControlKind::label:
-        return makeLabel(parent, caption, place, font, c.back.value_or(core::RGB(192, 192, 192)));
+        return makeLabel(parent, caption, place, font, *core::shownBack(c));
     case core::ControlKind::button:
         return makeButton(parent, caption, place, font);
     case core::ControlKind::textBox:
         return makeTextBox(parent, caption, place, font);
     case core::ControlKind::option:
-        return makeOption(parent, caption, place, font, c.back.value_or(core::RGB(192, 192, 192)));
+        return makeOption(parent, caption, place, font, *core::shownBack(c));
     case core::ControlKind::scrollBar: {
         const core::ScrollSteps& s = c.scroll;
         return makeScrollBar(parent, place, {s.min, s.max, s.smallChange, s.largeChange, s.value});

@@ -3,6 +3,8 @@
 #include "FormBuilder.hpp"
 #include "Twips.hpp"
 
+#include "core/ClassicLook.hpp"
+
 #include <QEvent>
 #include <QLabel>
 #include <QScreen>
@@ -59,8 +61,8 @@ private:
 // Then all labels take a slightly smaller size, the same for all.
 void fitText(const std::vector<QLabel*>& labels, QFont font)
 {
-    constexpr double step = 0.95;
-    const double smallest = font.pointSizeF() * 0.7;
+    constexpr double step = core::classic::fitStep;
+    const double smallest = font.pointSizeF() * core::classic::fitSmallest;
     const auto overflows = [](const QLabel* label) {
         return label->heightForWidth(label->width()) > label->height();
     };

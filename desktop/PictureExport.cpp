@@ -2,6 +2,8 @@
 
 #include "DrawingSurface.hpp"
 
+#include "core/PictureName.hpp"
+
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -74,7 +76,10 @@ QString savePicture(const QImage& picture, const QString& path)
 
 QString proposedPictureName(const QString& program, const QDateTime& time)
 {
-    return program + time.toString(QStringLiteral(" yyyy-MM-dd HH-mm-ss")) + QStringLiteral(".png");
+    const QDate day = time.date();
+    const QTime clock = time.time();
+    return QString::fromStdString(core::pictureFileName(
+        program.toStdString(), {day.year(), day.month(), day.day(), clock.hour(), clock.minute(), clock.second()}));
 }
 
 void savePictureWithDialog(QWidget* window, const DrawingSurface& surface, const QString& program)

@@ -2,11 +2,12 @@
 
 #include "Twips.hpp"
 
+#include "core/WindowUnits.hpp"
+
 #include <QEvent>
 #include <QScreen>
 
 #include <algorithm>
-#include <cmath>
 
 namespace desktop {
 
@@ -75,14 +76,9 @@ void ScaledForm::placeChildren()
     });
     for (const auto& [key, entry] : places_) {
         const auto& [child, r] = entry;
-        const double x1 = scale_.toPixelX(r.left(), width());
-        const double y1 = scale_.toPixelY(r.top(), height());
-        const double x2 = scale_.toPixelX(r.right(), width());
-        const double y2 = scale_.toPixelY(r.bottom(), height());
-        const int left = static_cast<int>(std::lround(x1));
-        const int top = static_cast<int>(std::lround(y1));
-        child->setGeometry(
-            left, top, static_cast<int>(std::lround(x2)) - left, static_cast<int>(std::lround(y2)) - top);
+        const core::PixelRect p
+            = core::placeInUnits(scale_, r.left(), r.top(), r.width(), r.height(), width(), height());
+        child->setGeometry(p.left, p.top, p.width, p.height);
     }
 }
 

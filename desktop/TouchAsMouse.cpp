@@ -2,6 +2,8 @@
 
 #include "Zoom.hpp"
 
+#include "core/TouchHold.hpp"
+
 #include <QCoreApplication>
 #include <QLineF>
 #include <QMouseEvent>
@@ -17,7 +19,7 @@ TouchAsMouse::TouchAsMouse(QWidget* widget)
     widget->setAttribute(Qt::WA_AcceptTouchEvents);
     widget->installEventFilter(this);
     hold_.setSingleShot(true);
-    hold_.setInterval(holdMilliseconds);
+    hold_.setInterval(core::touch::holdMilliseconds);
     connect(&hold_, &QTimer::timeout, this, [this] {
         press(Qt::RightButton);
         send(QEvent::MouseMove, Qt::NoButton, button_);
@@ -65,7 +67,7 @@ void TouchAsMouse::follow(QTouchEvent* touch)
         = touch->type() != QEvent::TouchUpdate || (point != nullptr && point->state() == QEventPoint::Released);
     QPointF to = point != nullptr && touch->type() != QEvent::TouchCancel ? point->position() : at_;
     if (button_ == Qt::NoButton) {
-        if (!lifted && QLineF(start_, to).length() <= stillPixels * zoom::factor()) {
+        if (!lifted && QLineF(start_, to).length() <= core::touch::stillPixels * zoom::factor()) {
             return; // may still become a hold
         }
         hold_.stop();

@@ -27,10 +27,6 @@ public:
     // Where the right button has no use, a finger is the left button at once.
     void setHoldGivesRightButton(bool gives) { holdGivesRight_ = gives; }
 
-    static constexpr int holdMilliseconds = 500;
-    // How far a finger may wander, in design pixels, and still be held still.
-    static constexpr double stillPixels = 8;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

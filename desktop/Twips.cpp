@@ -25,7 +25,8 @@ double fromPixels(double pixels)
 
 QRect toPixelRect(double left, double top, double width, double height)
 {
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    const core::PixelRect r = core::twips::toPixelRect(left, top, width, height, perPixel());
+    return {r.left, r.top, r.width, r.height};
 }
 
 QSizeF screenSize()

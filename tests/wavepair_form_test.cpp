@@ -4,6 +4,7 @@
 #include "FormDriver.hpp"
 #include "SurfacePixels.hpp"
 #include "core/FormDesign.hpp"
+#include "core/TouchHold.hpp"
 #include "desktop/ClassicControls.hpp"
 #include "desktop/DrawingSurface.hpp"
 #include "desktop/RunDriver.hpp"
@@ -425,7 +426,7 @@ private slots:
         connect(w.get<QPushButton>("Command5"), &QPushButton::clicked, [&log] {
             log << "clicked";
         });
-        const int held = desktop::TouchAsMouse::holdMilliseconds + 200;
+        const int held = core::touch::holdMilliseconds + 200;
         const std::tuple<const char*, int, QList<QPoint>, QStringList> gestures[]
             = {{"Picture1", 0, {{300, 100}, {300, 160}}, {"down 1 300,100", "move 1 300,160", "up 1 300,160"}},
                 {"Picture1", held, {{400, 100}, {460, 100}},

@@ -1,0 +1,209 @@
+#!/usr/bin/env python3
+"""The browser edition in headless Chromium, opened from file://.
+
+web_test.py WEB_DIR DESKTOP_PICTURE: WEB_DIR holds kettlab.html and
+paarlab.html, DESKTOP_PICTURE is the tool that writes the desktop window's
+picture after the same sequence the pixel test runs in the page.
+"""
+import base64
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+WEB, DESKTOP_PICTURE = sys.argv[1], sys.argv[2]
+del sys.argv[1:3]
+# The desktop's layout as form_design_test keeps it: controls in window pixels.
+DESIGN = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'form_design.txt')
+STEPS = 50
+
+
+def desktop_place(screen, program, control):
+    """A control's rectangle in the desktop's main window on that screen."""
+    blocks = open(DESIGN, encoding='utf-8').read().split('screen ')
+    block = next(b for b in blocks if b.startswith(screen + '\n'))
+    main = block.split('\nwindow Form1 ')[1 if program == 'kettlab' else 2]
+    line = next(l for l in main.splitlines() if l.startswith(control + ' '))
+    return [int(n) for n in line.split()[2].split(',')]
+
+
+class Page:
+    def __init__(self, width, height):
+        options = webdriver.ChromeOptions()
+        for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--hide-scrollbars'):
+            options.add_argument(argument)
+        self.driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+        self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                    {'width': width, 'height': height, 'deviceScaleFactor': 1, 'mobile': False})
+
+    def open(self, program):
+        self.driver.get('file://' + os.path.join(os.path.abspath(WEB), program + '.html'))
+        self.wait('wellenlabor.passes > 0')
+
+    def js(self, script, *args):
+        return self.driver.execute_script('return ' + script, *args)
+
+    def wait(self, condition, seconds=5):
+        end = time.monotonic() + seconds
+        while not self.js(condition):
+            if time.monotonic() > end:
+                raise AssertionError('not within %s s: %s' % (seconds, condition))
+            time.sleep(0.02)
+
+    def element(self, name):
+        return "document.querySelector('.main [data-name=\"%s\"]')" % name
+
+    def rect(self, name):
+        return self.js(self.element(name) + '.getBoundingClientRect().toJSON()')
+
+    def cdp(self, command, **params):
+        return self.driver.execute_cdp_cmd(command, params)
+
+    def mouse(self, kind, x, y, buttons):
+        self.cdp('Input.dispatchMouseEvent', type=kind, x=x, y=y, button='left', buttons=buttons, clickCount=1)
+
+    def touch(self, kind, x=None, y=None):
+        points = [] if x is None else [{'x': x, 'y': y}]
+        self.cdp('Input.dispatchTouchEvent', type=kind, touchPoints=points)
+
+    def key(self, name, code):
+        for kind in ('rawKeyDown', 'keyUp'):
+            self.cdp('Input.dispatchKeyEvent', type=kind, key=name, code=name, windowsVirtualKeyCode=code)
+
+    def click(self, name):
+        self.js(self.element(name) + '.click()')
+
+    def pixels(self, picture):
+        """The picture's canvas: how many of its pixels are dark, and a checksum of all."""
+        return self.js("""(function (canvas) {
+            const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+            let dark = 0;
+            let sum = 0;
+            for (let k = 0; k < data.length; k += 4) {
+              dark += data[k] + data[k + 1] < 100 ? 1 : 0;
+              sum = (sum * 31 + data[k] * 65536 + data[k + 1] * 256 + data[k + 2]) % 1000000007;
+            }
+            return [dark, sum];
+          })(""" + self.element(picture) + '.firstChild)')
+
+    def quit(self):
+        self.driver.quit()
+
+
+class WebEdition(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.page = Page(1024, 768)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.quit()
+
+    def differing(self, program, png):
+        """Pixels of the page's Picture1 that differ from a PNG of the same size."""
+        with open(png, 'rb') as file:
+            data = 'data:image/png;base64,' + base64.b64encode(file.read()).decode()
+        return self.page.driver.execute_async_script('''
+            const [url, canvas, done] = [arguments[0], arguments[1], arguments[2]];
+            const image = new Image();
+            image.onload = () => {
+              if (image.width !== canvas.width || image.height !== canvas.height) {
+                done('size ' + image.width + 'x' + image.height + ' vs ' + canvas.width + 'x' + canvas.height);
+                return;
+              }
+              const other = document.createElement('canvas');
+              [other.width, other.height] = [image.width, image.height];
+              other.getContext('2d').drawImage(image, 0, 0);
+              const a = other.getContext('2d').getImageData(0, 0, image.width, image.height).data;
+              const b = canvas.getContext('2d').getImageData(0, 0, image.width, image.height).data;
+              let n = 0;
+              for (let k = 0; k < a.length; k += 4) {
+                n += a[k] !== b[k] || a[k + 1] !== b[k + 1] || a[k + 2] !== b[k + 2] ? 1 : 0;
+              }
+              done(n);
+            };
+            image.src = url;''', data, self.page.js(self.page.element('Picture1') + '.firstChild'))
+
+    def desktop(self, program):
+        out = os.path.join(self.tmp, program + '.png')
+        subprocess.run([DESKTOP_PICTURE, program, '1024', '768', out], check=True)
+        return out
+
+    def setUp(self):
+        self.tmp = tempfile.mkdtemp()
+
+    def test_each_program_opens_and_shows_its_dots(self):
+        for program in ('kettlab', 'paarlab'):
+            with self.subTest(program):
+                self.page.open(program)
+                dark, _ = self.page.pixels('Picture1')
+                self.assertGreater(dark, 97 * 4)
+                first = self.page.js('wellenlabor.firstPass')
+                print('%s: first pass %.0f ms after opening' % (program, first))
+                self.assertLess(first, 300)
+                self.assertLessEqual(os.path.getsize(os.path.join(WEB, program + '.html')), 1.5e6)
+
+    def test_a_click_at_the_design_position_presses_the_button(self):
+        page = Page(1920, 1080)
+        try:
+            for program in ('kettlab', 'paarlab'):
+                with self.subTest(program):
+                    page.open(program)
+                    x, y, w, h = desktop_place('1920x1080', program, 'Command11')
+                    window = page.js("document.querySelector('.main').getBoundingClientRect().toJSON()")
+                    page.mouse('mousePressed', window['x'] + x + w / 2, window['y'] + y + h / 2, 1)
+                    page.mouse('mouseReleased', window['x'] + x + w / 2, window['y'] + y + h / 2, 0)
+                    page.wait("!wellenlabor.looping")
+                    self.assertEqual(page.js(page.element('Command11') + '.textContent'), 'Weiter')
+        finally:
+            page.quit()
+
+    def test_kettlab_after_harmonic_steps_is_the_desktop_picture(self):
+        self.page.open('kettlab')
+        self.page.click('Command11')
+        self.page.click('Command7')
+        for _ in range(STEPS):
+            self.page.key('F6', 117)
+        self.assertEqual(self.differing('kettlab', self.desktop('kettlab')), 0)
+
+    def test_paarlab_after_a_hand_drive_and_steps_is_the_desktop_picture(self):
+        self.page.open('paarlab')
+        self.page.click('Command11')
+        field = self.page.rect('Picture3')
+        x = field['x'] + int(field['width']) // 2
+        h = int(field['height'])
+        self.page.mouse('mousePressed', x, field['y'] + h // 2, 1)
+        self.page.mouse('mouseMoved', x, field['y'] + h // 5, 1)
+        self.page.mouse('mouseMoved', x, field['y'] + 4 * h // 5, 1)
+        self.page.mouse('mouseReleased', x, field['y'] + h // 3, 0)
+        for _ in range(STEPS):
+            self.page.key('F6', 117)
+        self.assertEqual(self.differing('paarlab', self.desktop('paarlab')), 0)
+
+    def test_a_finger_drags_the_end_and_held_first_lays_the_tape(self):
+        self.page.open('kettlab')  # the chain at rest: only what the finger does moves it
+        tape = self.page.element('Text1') + '.hidden'
+        chain = self.page.rect('Picture1')
+        x, y = chain['x'] + 8, chain['y'] + chain['height'] / 2
+        before = self.page.pixels('Picture1')
+        self.page.touch('touchStart', x, y)
+        self.page.touch('touchMove', x, y - 60)
+        self.page.touch('touchEnd')
+        time.sleep(0.2)
+        self.assertNotEqual(self.page.pixels('Picture1'), before)
+        self.assertTrue(self.page.js(tape))
+        self.page.touch('touchStart', x + 200, y)
+        time.sleep(0.7)
+        self.assertFalse(self.page.js(tape))
+        self.page.touch('touchMove', x + 300, y)
+        self.page.touch('touchEnd')
+        self.assertFalse(self.page.js(tape))
+
+
+if __name__ == '__main__':
+    unittest.main(verbosity=2)

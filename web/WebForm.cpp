@@ -1,0 +1,479 @@
+#include "WebForm.hpp"
+
+#include "core/ClassicLook.hpp"
+#include "core/KeyMap.hpp"
+#include "core/PictureName.hpp"
+#include "core/TouchHold.hpp"
+#include "core/Twips.hpp"
+#include "core/WindowUnits.hpp"
+#include "core/Zoom.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <iterator>
+#include <utility>
+
+namespace web {
+
+namespace {
+
+namespace twips = core::twips;
+
+double twipsPerPixel()
+{
+    return twips::perPixel(twips::standardDpi);
+}
+
+int pixels(double twipsLength)
+{
+    return twips::toPixels(twipsLength, twipsPerPixel());
+}
+
+double fontPixels(double points)
+{
+    return points * twips::perPoint / twipsPerPixel();
+}
+
+const char* kindName(core::ControlKind kind)
+{
+    switch (kind) {
+    case core::ControlKind::picture:
+        return "picture";
+    case core::ControlKind::frame:
+        return "frame";
+    case core::ControlKind::label:
+        return "label";
+    case core::ControlKind::button:
+        return "button";
+    case core::ControlKind::textBox:
+        return "textBox";
+    case core::ControlKind::option:
+        return "option";
+    case core::ControlKind::scrollBar:
+        return "scrollBar";
+    }
+    return "";
+}
+
+void rect(Json& json, const core::PixelRect& r)
+{
+    json.key("x").value(r.left).key("y").value(r.top).key("w").value(r.width).key("h").value(r.height);
+}
+
+// The DOM's names of the keys the programs use; Ctrl goes with the letters only.
+struct DomKey {
+    const char* name;
+    bool ctrl;
+    core::Key key;
+};
+
+constexpr DomKey domKeys[] = {
+    {"F5", false, core::Key::f5},
+    {"F6", false, core::Key::f6},
+    {"F7", false, core::Key::f7},
+    {"F8", false, core::Key::f8},
+    {"c", true, core::Key::ctrlC},
+    {"s", true, core::Key::ctrlS},
+    {"ArrowUp", false, core::Key::up},
+    {"ArrowDown", false, core::Key::down},
+    {"Home", false, core::Key::home},
+};
+
+core::LocalTime now()
+{
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+} // namespace
+
+WebForm::WebForm(std::unique_ptr<core::ProgramForm> form)
+    : form_(std::move(form))
+{
+    for (const core::ControlDesign& c : form_->windows().front()->controls) {
+        if (c.kind == core::ControlKind::picture) {
+            auto picture = std::make_unique<core::Picture>();
+            picture->setBackColor(*core::shownBack(c));
+            form_->attach(c.name, *picture);
+            pictures_[c.name] = std::move(picture);
+        }
+    }
+}
+
+const core::FormDesign& WebForm::design(const std::string& name) const
+{
+    const std::vector<const core::FormDesign*> all = form_->windows();
+    const auto found = std::find_if(all.begin(), all.end(), [&](const core::FormDesign* d) {
+        return name == d->name;
+    });
+    return found == all.end() ? *all.front() : **found;
+}
+
+std::string WebForm::layout(int viewportWidth, int viewportHeight, double ratio)
+{
+    core::zoom::setFactor(core::zoom::fitting(viewportWidth, viewportHeight));
+    const double zoom = core::zoom::factor();
+    const double perPixel = twipsPerPixel();
+    const core::FormLoad load = form_->geometry(viewportWidth * perPixel, viewportHeight * perPixel);
+    const core::FormDesign& main = *form_->windows().front();
+    const int width = pixels(load.outerWidth);
+    const int height = pixels(load.outerHeight);
+
+    std::map<std::string, core::PixelRect, std::less<>> placed;
+    for (const core::FormLoad::Place& p : load.places) {
+        placed[p.control]
+            = core::placeInUnits(load.scale, p.units.left, p.units.top, p.units.width, p.units.height, width, height);
+    }
+    for (const core::FormLoad::Scale& s : load.scales) {
+        pictures_.at(s.picture)->setScale(s.scale);
+    }
+    for (const core::ControlDesign& c : main.controls) {
+        if (c.kind != core::ControlKind::picture) {
+            continue;
+        }
+        const auto at = placed.find(c.name);
+        const core::PixelRect r = at != placed.end()
+            ? at->second
+            : twips::toPixelRect(c.place.left, c.place.top, c.place.width, c.place.height, perPixel);
+        core::Picture& picture = *pictures_.at(c.name);
+        if (picture.setSize(r.width, r.height, ratio) && loaded_) {
+            form_->redraw(c.name);
+        }
+        picture.raster().changed({0, 0, picture.raster().width(), picture.raster().height()});
+    }
+    for (const core::FormLoad::Anchor& a : load.anchors) {
+        for (const core::ControlDesign& c : main.controls) {
+            if (a.control == std::string_view(c.name)) {
+                const core::Picture& picture = *pictures_.at(c.container);
+                placed[c.name] = {static_cast<int>(std::lround(picture.toPixelX(a.x))),
+                    static_cast<int>(std::lround(picture.toPixelY(a.y))), pixels(c.place.width),
+                    pixels(c.place.height)};
+            }
+        }
+    }
+    if (!loaded_) {
+        form_->Form_Load();
+        loaded_ = true;
+    }
+
+    Json json;
+    json.open('{');
+    json.key("program").value(main.program);
+    json.key("name").value(main.name);
+    json.key("title").value(main.title);
+    json.key("back").colour(main.back);
+    json.key("font").value(fontPixels(main.fontPoints));
+    json.key("families").open('[');
+    for (const char* family : core::classic::fontFamilies) {
+        json.value(family);
+    }
+    json.close(']');
+    json.key("look").open('{');
+    json.key("line").value(core::classic::zoomedPixels(core::classic::borderLine, zoom));
+    json.key("frameLine").value(core::classic::zoomedPixels(core::classic::frameLine, zoom));
+    json.key("indent").value(core::classic::zoomedPixels(core::classic::captionIndent, zoom));
+    json.key("padding").value(core::classic::zoomedPixels(core::classic::captionPadding, zoom));
+    json.key("shadow").colour(core::classic::etchShadow);
+    json.key("light").colour(core::classic::etchLight);
+    json.key("fitStep").value(core::classic::fitStep);
+    json.key("fitSmallest").value(core::classic::fitSmallest);
+    json.close('}');
+    json.key("holdMs").value(core::touch::holdMilliseconds);
+    json.key("still").value(core::touch::stillPixels * zoom);
+    json.key("zoom").value(zoom);
+    json.key("left").value(pixels(load.left)).key("top").value(pixels(load.top));
+    json.key("width").value(width).key("height").value(height);
+    json.key("picture").value(main.picture);
+    json.key("handField").value(main.handField);
+    json.key("tab").open('[');
+    for (const char* name : main.tabChain) {
+        json.value(name);
+    }
+    json.close(']');
+    json.key("places").open('{');
+    for (const auto& [name, r] : placed) {
+        json.key(name).open('{');
+        rect(json, r);
+        json.close('}');
+    }
+    json.close('}');
+    controls(json, main);
+    json.key("view");
+    view(json, form_->view());
+    json.key("texts").open('[');
+    for (const core::StateText& t : form_->stateTexts()) {
+        json.open('{').key("control").value(t.control).key("name").value(t.name);
+        json.key("description").value(t.description).close('}');
+    }
+    json.close(']');
+    json.key("running").value(form_->running());
+    json.close('}');
+    return json.text();
+}
+
+void WebForm::controls(Json& json, const core::FormDesign& design) const
+{
+    const double perPixel = twipsPerPixel();
+    json.key("controls").open('[');
+    for (const core::ControlDesign& c : design.controls) {
+        json.open('{');
+        json.key("name").value(c.name).key("kind").value(kindName(c.kind));
+        json.key("caption").value(c.caption);
+        json.key("parent");
+        if (c.container != nullptr) {
+            json.value(c.container);
+        } else {
+            json.null();
+        }
+        rect(json, twips::toPixelRect(c.place.left, c.place.top, c.place.width, c.place.height, perPixel));
+        json.key("font");
+        if (c.fontPoints) {
+            json.value(fontPixels(*c.fontPoints));
+        } else {
+            json.null();
+        }
+        json.key("back");
+        if (const std::optional<core::Rgb> back = core::shownBack(c)) {
+            json.colour(*back);
+        } else {
+            json.null();
+        }
+        json.key("visible").value(c.visible);
+        json.key("scroll").open('[').value(c.scroll.min).value(c.scroll.max).value(c.scroll.smallChange);
+        json.value(c.scroll.largeChange).value(c.scroll.value).close(']');
+        json.key("label").value(c.accessibleName).key("description").value(c.description);
+        json.key("tip").value(c.toolTip).key("hold").value(c.holdIsRightButton);
+        json.close('}');
+    }
+    json.close(']');
+}
+
+std::string WebForm::window(const std::string& name) const
+{
+    const core::FormDesign& d = design(name);
+    const core::DesignRect client = d.client.value_or(core::DesignRect{});
+    Json json;
+    json.open('{');
+    json.key("name").value(d.name).key("title").value(d.title).key("back").colour(d.back);
+    json.key("font").value(fontPixels(d.fontPoints));
+    rect(json, twips::toPixelRect(client.left, client.top, client.width, client.height, twipsPerPixel()));
+    controls(json, d);
+    json.close('}');
+    return json.text();
+}
+
+void WebForm::view(Json& json, const core::FormView& shown) const
+{
+    json.open('{');
+    if (shown.title) {
+        json.key("title").value(*shown.title);
+    }
+    json.key("controls").open('[');
+    for (const core::ControlState& s : shown.controls) {
+        json.open('{').key("control").value(s.control);
+        if (s.caption) {
+            json.key("caption").value(*s.caption);
+        }
+        if (s.back) {
+            json.key("back").colour(*s.back);
+        }
+        if (s.visible) {
+            json.key("visible").value(*s.visible);
+        }
+        if (s.checked) {
+            json.key("checked").value(*s.checked);
+        }
+        if (s.anchor) {
+            // A control on a picture: its top-left corner in the picture's pixels.
+            for (const core::ControlDesign& c : form_->windows().front()->controls) {
+                if (s.control == std::string_view(c.name) && c.container != nullptr) {
+                    const core::Picture& picture = *pictures_.at(c.container);
+                    json.key("x").value(static_cast<int>(std::lround(picture.toPixelX(s.anchor->first))));
+                    json.key("y").value(static_cast<int>(std::lround(picture.toPixelY(s.anchor->second))));
+                }
+            }
+        }
+        json.close('}');
+    }
+    if (const std::optional<core::ControlState> pass = form_->passView()) {
+        json.open('{').key("control").value(pass->control);
+        if (pass->caption) {
+            json.key("caption").value(*pass->caption);
+        }
+        json.close('}');
+    }
+    json.close(']');
+    json.close('}');
+}
+
+core::FormEvent WebForm::toUser(core::FormEvent event) const
+{
+    const auto picture = pictures_.find(event.control);
+    if (picture != pictures_.end()) {
+        event.x = static_cast<float>(picture->second->toUserX(event.x));
+        event.y = static_cast<float>(picture->second->toUserY(event.y));
+    }
+    return event;
+}
+
+std::string WebForm::reaction(const core::Reaction& reaction) const
+{
+    Json json;
+    json.open('{');
+    json.key("view");
+    view(json, form_->view());
+    json.key("texts").open('[');
+    for (const core::StateText& t : form_->stateTexts()) {
+        json.open('{').key("control").value(t.control).key("name").value(t.name);
+        json.key("description").value(t.description).close('}');
+    }
+    json.close(']');
+    json.key("open");
+    if (reaction.open != nullptr) {
+        json.value(reaction.open);
+    } else {
+        json.null();
+    }
+    json.key("end").value(reaction.end);
+    json.key("running").value(form_->running());
+    json.close('}');
+    return json.text();
+}
+
+std::string WebForm::handle(core::FormEvent event)
+{
+    const core::Reaction r = form_->handle(toUser(event));
+    if (!form_->running()) {
+        paced_ = false; // a run started again later begins at its next frame
+    }
+    return reaction(r);
+}
+
+std::string WebForm::key(const std::string& name, bool ctrl, const std::string& focus)
+{
+    const auto dom = std::find_if(std::begin(domKeys), std::end(domKeys), [&](const DomKey& k) {
+        return k.ctrl == ctrl
+            && (name == k.name || (ctrl && name.size() == 1 && std::toupper(name[0]) == std::toupper(k.name[0])));
+    });
+    if (dom == std::end(domKeys)) {
+        return "null";
+    }
+    const auto binding
+        = std::find_if(std::begin(core::programKeys), std::end(core::programKeys), [&](const core::KeyBinding& b) {
+              return b.key == dom->key;
+          });
+    const core::FormDesign& main = *form_->windows().front();
+    switch (binding->action) {
+    case core::KeyAction::click:
+        return handle({.kind = core::FormEvent::click, .window = main.name, .control = binding->button});
+    case core::KeyAction::singleStep:
+        form_->singleStep();
+        return reaction({});
+    case core::KeyAction::copyPicture: {
+        Json json;
+        json.open('{').key("copy").value(main.picture).close('}');
+        return json.text();
+    }
+    case core::KeyAction::savePicture: {
+        Json json;
+        json.open('{').key("save").value(main.picture);
+        json.key("file").value(core::pictureFileName(main.program, now())).close('}');
+        return json.text();
+    }
+    default:
+        break;
+    }
+    if (focus != main.handField) {
+        return "null";
+    }
+    // The hand keys act as a drag with the left button to the new height.
+    const core::Picture& field = *pictures_.at(main.handField);
+    const core::UserScale& scale = field.scale();
+    const double y
+        = core::handKeyHeight(binding->action, form_->handHeight(), main.handStep, scale.top, scale.top + scale.height);
+    const core::Reaction r = form_->handle({.kind = core::FormEvent::mouseMove,
+        .window = main.name,
+        .control = main.handField,
+        .button = 1,
+        .x = static_cast<float>(scale.left),
+        .y = static_cast<float>(y)});
+    return reaction(r);
+}
+
+std::string WebForm::frame(double milliseconds)
+{
+    int passes = 0;
+    if (form_->running()) {
+        if (!paced_) {
+            pace_.restart();
+            paced_ = true;
+        }
+        const int due = pace_.due(std::chrono::duration_cast<std::chrono::nanoseconds>(
+            std::chrono::duration<double, std::milli>(milliseconds)));
+        while (passes < due && form_->pass()) {
+            ++passes;
+        }
+    }
+    if (!form_->running()) {
+        paced_ = false;
+    }
+    Json json;
+    json.open('{').key("passes").value(passes).key("running").value(form_->running());
+    if (const std::optional<core::ControlState> pass = form_->passView(); pass && pass->caption) {
+        json.key("control").value(pass->control).key("caption").value(*pass->caption);
+    }
+    json.close('}');
+    return json.text();
+}
+
+const std::vector<int>& WebForm::repaint(const std::string& name)
+{
+    rects_.assign(1, 0);
+    const auto found = pictures_.find(name);
+    if (found == pictures_.end()) {
+        return rects_;
+    }
+    core::Picture& picture = *found->second;
+    core::Raster& raster = picture.raster();
+    raster.settleHeldDot();
+    if (!raster.hasChanges()) {
+        return rects_;
+    }
+    std::vector<std::uint32_t>& rgba = rgba_[name];
+    rgba.resize(static_cast<std::size_t>(raster.width()) * static_cast<std::size_t>(raster.height()));
+    // A canvas costs by the pixels put on it more than by the rectangles:
+    // finer rows than a window system's, spans joined only where they touch.
+    constexpr core::RepaintGrid grid{.rowHeight = 8, .rowGap = 4};
+    const double ratio = picture.ratio();
+    for (const core::PixelRect& r :
+        raster.takeRepaintRows(ratio, picture.logicalWidth(), picture.logicalHeight(), grid)) {
+        // The logical rectangle in the device pixels it covers.
+        const int left = std::max(0, static_cast<int>(std::floor(r.left * ratio)));
+        const int top = std::max(0, static_cast<int>(std::floor(r.top * ratio)));
+        const int right = std::min(raster.width(), static_cast<int>(std::ceil((r.left + r.width) * ratio)));
+        const int bottom = std::min(raster.height(), static_cast<int>(std::ceil((r.top + r.height) * ratio)));
+        if (right <= left || bottom <= top) {
+            continue;
+        }
+        rects_.insert(rects_.end(), {left, top, right - left, bottom - top});
+        ++rects_[0];
+        for (int y = top; y < bottom; ++y) {
+            const std::ptrdiff_t row = static_cast<std::ptrdiff_t>(y) * raster.width();
+            const std::uint32_t* from = raster.pixels() + row;
+            std::uint32_t* to = rgba.data() + row;
+            for (int x = left; x < right; ++x) {
+                // 0xffRRGGBB to the bytes R, G, B, A in memory.
+                const std::uint32_t p = from[x];
+                to[x] = 0xff000000U | (p & 0x0000ff00U) | ((p >> 16U) & 0xffU) | ((p & 0xffU) << 16U);
+            }
+        }
+    }
+    return rects_;
+}
+
+} // namespace web
