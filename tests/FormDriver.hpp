@@ -32,9 +32,8 @@ template <typename T> T* control(const QWidget& form, const char* name)
 }
 
 // The text a control shows: a box's title, a label's, a text box's or a button's text.
-inline QString caption(const QWidget& form, const char* name)
+inline QString captionOf(const QWidget* c)
 {
-    const auto* c = control<QWidget>(form, name);
     if (const auto* box = qobject_cast<const QGroupBox*>(c)) {
         return box->title();
     }
@@ -44,7 +43,15 @@ inline QString caption(const QWidget& form, const char* name)
     if (const auto* line = qobject_cast<const QLineEdit*>(c)) {
         return line->text();
     }
-    return control<QAbstractButton>(form, name)->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(c)) {
+        return button->text();
+    }
+    return {};
+}
+
+inline QString caption(const QWidget& form, const char* name)
+{
+    return captionOf(control<QWidget>(form, name));
 }
 
 inline void click(const QWidget& form, const char* name)

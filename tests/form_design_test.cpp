@@ -1,6 +1,7 @@
 #include "desktop/kettlab/Form1.hpp"
 #include "desktop/paarlab/Form1.hpp"
 
+#include "FormDriver.hpp"
 #include "desktop/ClassicControls.hpp"
 #include "desktop/Twips.hpp"
 #include "desktop/Zoom.hpp"
@@ -22,23 +23,6 @@
 // built by hand, before they were built from tables; nothing may drift.
 namespace {
 
-QString captionOf(const QWidget* w)
-{
-    if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
-        return box->title();
-    }
-    if (const auto* label = qobject_cast<const QLabel*>(w)) {
-        return label->text();
-    }
-    if (const auto* line = qobject_cast<const QLineEdit*>(w)) {
-        return line->text();
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        return button->text();
-    }
-    return {};
-}
-
 QStringList describe(const QWidget& window)
 {
     QStringList lines{QStringLiteral("window %1 \"%2\" %3x%4")
@@ -55,19 +39,20 @@ QStringList describe(const QWidget& window)
     for (const QWidget* w : controls) {
         const QRect r(w->mapTo(&window, QPoint(0, 0)), w->size());
         const core::Rgb back = desktop::backColor(w);
-        QString line = QStringLiteral("%1 %2 %3,%4,%5,%6 %7 %8pt%9 #%10%11%12 \"%13\" [%14|%15|%16]")
-                           .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
-                           .arg(r.x())
-                           .arg(r.y())
-                           .arg(r.width())
-                           .arg(r.height())
-                           .arg(w->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"))
-                           .arg(w->font().pointSizeF())
-                           .arg(w->font().bold() ? QStringLiteral("b") : QString())
-                           .arg(back.r, 2, 16, QLatin1Char('0'))
-                           .arg(back.g, 2, 16, QLatin1Char('0'))
-                           .arg(back.b, 2, 16, QLatin1Char('0'))
-                           .arg(captionOf(w), w->accessibleName(), w->accessibleDescription(), w->toolTip());
+        QString line
+            = QStringLiteral("%1 %2 %3,%4,%5,%6 %7 %8pt%9 #%10%11%12 \"%13\" [%14|%15|%16]")
+                  .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
+                  .arg(r.x())
+                  .arg(r.y())
+                  .arg(r.width())
+                  .arg(r.height())
+                  .arg(w->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"))
+                  .arg(w->font().pointSizeF())
+                  .arg(w->font().bold() ? QStringLiteral("b") : QString())
+                  .arg(back.r, 2, 16, QLatin1Char('0'))
+                  .arg(back.g, 2, 16, QLatin1Char('0'))
+                  .arg(back.b, 2, 16, QLatin1Char('0'))
+                  .arg(formDriver::captionOf(w), w->accessibleName(), w->accessibleDescription(), w->toolTip());
         if (const auto* bar = qobject_cast<const QScrollBar*>(w)) {
             line += QStringLiteral(" %1..%2/%3/%4=%5")
                         .arg(bar->minimum())
