@@ -25,7 +25,8 @@ STEPS = 50
 
 def desktop_place(screen, program, control):
     """A control's rectangle in the desktop's main window on that screen."""
-    blocks = open(DESIGN, encoding='utf-8').read().split('screen ')
+    with open(DESIGN, encoding='utf-8') as design:
+        blocks = design.read().split('screen ')
     block = next(b for b in blocks if b.startswith(screen + '\n'))
     main = block.split('\nwindow Form1 ')[1 if program == 'kettlab' else 2]
     line = next(l for l in main.splitlines() if l.startswith(control + ' '))
@@ -71,9 +72,13 @@ class Page:
         points = [] if x is None else [{'x': x, 'y': y}]
         self.cdp('Input.dispatchTouchEvent', type=kind, touchPoints=points)
 
-    def key(self, name, code):
+    def key(self, name, code, modifiers=0, key_code=None):
         for kind in ('rawKeyDown', 'keyUp'):
-            self.cdp('Input.dispatchKeyEvent', type=kind, key=name, code=name, windowsVirtualKeyCode=code)
+            self.cdp('Input.dispatchKeyEvent', type=kind, key=name, code=key_code or name,
+                     windowsVirtualKeyCode=code, modifiers=modifiers)
+
+    def message(self):
+        return self.js("document.getElementById('message').hidden ? '' : document.getElementById('message').textContent")
 
     def click(self, name):
         self.js(self.element(name) + '.click()')
@@ -203,6 +208,34 @@ class WebEdition(unittest.TestCase):
         self.page.touch('touchMove', x + 300, y)
         self.page.touch('touchEnd')
         self.assertFalse(self.page.js(tape))
+
+    def test_an_end_and_a_browser_without_webassembly_are_said_in_german(self):
+        self.page.open('paarlab')
+        self.page.click('Command1')  # "Ende"
+        self.page.wait('!wellenlabor.looping')
+        passes = self.page.js('wellenlabor.passes')
+        time.sleep(0.3)
+        self.assertEqual(self.page.js('wellenlabor.passes'), passes)
+        self.assertIn('PAARLAB ist beendet', self.page.message())
+        page = Page(1024, 768)
+        try:
+            page.cdp('Page.addScriptToEvaluateOnNewDocument', source='delete window.WebAssembly;')
+            page.driver.get('file://' + os.path.join(os.path.abspath(WEB), 'kettlab.html'))
+            page.wait("document.getElementById('message').hidden === false")
+            self.assertIn('kein WebAssembly', page.message())
+        finally:
+            page.quit()
+
+    def test_ctrl_s_downloads_the_picture_named_by_program_and_time(self):
+        self.page.cdp('Browser.setDownloadBehavior', behavior='allow', downloadPath=self.tmp)
+        self.page.open('kettlab')
+        self.page.key('s', 83, modifiers=2, key_code='KeyS')
+        end = time.monotonic() + 5
+        while not os.listdir(self.tmp) and time.monotonic() < end:
+            time.sleep(0.05)
+        names = os.listdir(self.tmp)
+        self.assertEqual(len(names), 1)
+        self.assertRegex(names[0], r'^KETTLAB \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$')
 
 
 if __name__ == '__main__':
