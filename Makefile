@@ -51,9 +51,15 @@ test-sanitize: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
-lint: build
+# The web shell's sources compile only for WebAssembly: clang-tidy reads them
+# with the web build's commands and Emscripten's own system headers.
+EMSCRIPTEN_SYSROOT = /usr/share/emscripten/cache/sysroot/include
+
+lint: build web
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.hpp')
 	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet $$(git ls-files '*.cpp')
+	run-clang-tidy -p $(WEB) -j $(JOBS) -quiet -extra-arg=--target=wasm32-unknown-emscripten -extra-arg=-nostdinc \
+	  -extra-arg=-isystem$(EMSCRIPTEN_SYSROOT)/c++/v1 -extra-arg=-isystem$(EMSCRIPTEN_SYSROOT) $$(git ls-files 'web/*.cpp')
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')
