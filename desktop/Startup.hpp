@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Zoom.hpp"
+
 #include <QApplication>
 #include <QtGlobal>
 
@@ -25,5 +27,17 @@ private:
     QtMessageHandler toolkitHandler_;
     QApplication app_;
 };
+
+// A program's whole run: the zoom from the command line or the environment,
+// the start-up, the main window loaded, the event loop.
+template <typename Window> int runProgram(int argc, char* argv[], const char* program, const char* desktopId)
+{
+    const auto zoom = core::zoom::fromCommandLine(argc, argv, program);
+    const Startup startup(argc, argv, program, desktopId);
+    zoom::apply(zoom);
+    Window window;
+    window.Form_Load();
+    return QApplication::exec();
+}
 
 } // namespace desktop
