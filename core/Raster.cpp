@@ -251,4 +251,29 @@ const std::vector<PixelRect>& Raster::takeRepaintRows(
     return rows_;
 }
 
+const std::vector<PixelRect>& Raster::takeChangedRects()
+{
+    rows_.clear();
+    for (const PixelRect& r : changedRects_) {
+        const int left = std::max(0, r.left);
+        const int top = std::max(0, r.top);
+        const int right = std::min(width_ - 1, r.right());
+        const int bottom = std::min(height_ - 1, r.bottom());
+        if (left > right || top > bottom) {
+            continue;
+        }
+        const PixelRect inside{left, top, right - left + 1, bottom - top + 1};
+        // A later pass draws the dots in the same order, so a dot's earlier
+        // rectangle is found a chain's length back, not just the last one.
+        const auto earlier = std::find_if(rows_.rbegin(), rows_.rend(), [&inside](PixelRect& a) {
+            return joinedInto(a, inside);
+        });
+        if (earlier == rows_.rend()) {
+            rows_.push_back(inside);
+        }
+    }
+    changedRects_.clear();
+    return rows_;
+}
+
 } // namespace core

@@ -87,6 +87,10 @@ public:
     // by row and left and apart from each other; forgets the changes.
     const std::vector<PixelRect>& takeRepaintRows(
         double ratio, int logicalWidth, int logicalHeight, RepaintGrid grid = {});
+    // The changed area as rectangles of device pixels within the raster, each
+    // dot's erasing and drawing of all passes since the last repaint in one;
+    // forgets the changes.
+    const std::vector<PixelRect>& takeChangedRects();
 
 private:
     struct Span {

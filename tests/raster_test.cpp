@@ -54,3 +54,37 @@ TEST(Raster, ChangesAreRepaintedInRowsOfTheLogicalGrid)
     EXPECT_EQ(rows[0].bottom(), 31);
     EXPECT_FALSE(r.hasChanges());
 }
+
+TEST(Raster, ADotMovedInTwoPassesIsOneChangedRectangle)
+{
+    core::Raster r(200, 100, white);
+    const auto pass = [&r](double from, double to) {
+        r.dot(20.0, from, 6, white);
+        r.dot(20.0, to, 6, black);
+        r.dot(120.0, from, 6, white);
+        r.dot(120.0, to, 6, black);
+        r.settleHeldDot();
+    };
+    pass(50.0, 52.0);
+    pass(52.0, 54.0);
+    const auto rects = r.takeChangedRects();
+    ASSERT_EQ(rects.size(), 2U);
+    EXPECT_EQ(rects[0].left, 17);
+    EXPECT_EQ(rects[0].top, 47);
+    EXPECT_EQ(rects[0].bottom(), 56);
+    EXPECT_EQ(rects[1].left, 117);
+    EXPECT_FALSE(r.hasChanges());
+}
+
+TEST(Raster, ChangedRectanglesStayWithinTheRaster)
+{
+    core::Raster r(40, 30, white);
+    r.changed({-5, 25, 10, 10});
+    r.changed({50, 0, 4, 4});
+    const auto rects = r.takeChangedRects();
+    ASSERT_EQ(rects.size(), 1U);
+    EXPECT_EQ(rects[0].left, 0);
+    EXPECT_EQ(rects[0].width, 5);
+    EXPECT_EQ(rects[0].top, 25);
+    EXPECT_EQ(rects[0].height, 5);
+}

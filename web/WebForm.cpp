@@ -446,27 +446,16 @@ const std::vector<int>& WebForm::repaint(const std::string& name)
     }
     std::vector<std::uint32_t>& rgba = rgba_[name];
     rgba.resize(static_cast<std::size_t>(raster.width()) * static_cast<std::size_t>(raster.height()));
-    // A canvas costs by the pixels put on it more than by the rectangles:
-    // finer rows than a window system's, spans joined only where they touch.
-    constexpr core::RepaintGrid grid{.rowHeight = 8, .rowGap = 4};
-    const double ratio = picture.ratio();
-    for (const core::PixelRect& r :
-        raster.takeRepaintRows(ratio, picture.logicalWidth(), picture.logicalHeight(), grid)) {
-        // The logical rectangle in the device pixels it covers.
-        const int left = std::max(0, static_cast<int>(std::floor(r.left * ratio)));
-        const int top = std::max(0, static_cast<int>(std::floor(r.top * ratio)));
-        const int right = std::min(raster.width(), static_cast<int>(std::ceil((r.left + r.width) * ratio)));
-        const int bottom = std::min(raster.height(), static_cast<int>(std::ceil((r.top + r.height) * ratio)));
-        if (right <= left || bottom <= top) {
-            continue;
-        }
-        rects_.insert(rects_.end(), {left, top, right - left, bottom - top});
+    // A canvas costs by its putImageData calls more than by their pixels:
+    // each dot's own rectangle, no grid of rows as for a window system.
+    for (const core::PixelRect& r : raster.takeChangedRects()) {
+        rects_.insert(rects_.end(), {r.left, r.top, r.width, r.height});
         ++rects_[0];
-        for (int y = top; y < bottom; ++y) {
+        for (int y = r.top; y <= r.bottom(); ++y) {
             const std::ptrdiff_t row = static_cast<std::ptrdiff_t>(y) * raster.width();
             const std::uint32_t* from = raster.pixels() + row;
             std::uint32_t* to = rgba.data() + row;
-            for (int x = left; x < right; ++x) {
+            for (int x = r.left; x <= r.right(); ++x) {
                 // 0xffRRGGBB to the bytes R, G, B, A in memory.
                 const std::uint32_t p = from[x];
                 to[x] = 0xff000000U | (p & 0x0000ff00U) | ((p >> 16U) & 0xffU) | ((p & 0xffU) << 16U);
