@@ -101,36 +101,40 @@ void applyLoad(ScaledForm& form, const core::FormLoad& load)
     }
 }
 
+void applyState(QWidget* control, const core::ControlState& state)
+{
+    if (state.anchor) {
+        qobject_cast<DrawingSurface*>(control->parentWidget())
+            ->placeChild(control, state.anchor->first, state.anchor->second);
+    }
+    if (state.caption) {
+        const QString caption = text(*state.caption);
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            label->setText(caption);
+        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+            box->setText(caption);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            button->setText(caption);
+        }
+    }
+    if (state.back) {
+        setBackColor(control, *state.back);
+    }
+    if (state.checked) {
+        qobject_cast<QAbstractButton*>(control)->setChecked(*state.checked);
+    }
+    if (state.visible) {
+        control->setVisible(*state.visible);
+    }
+}
+
 void applyView(QWidget& window, const core::FormView& view)
 {
     if (view.title) {
         window.setWindowTitle(text(*view.title));
     }
     for (const core::ControlState& state : view.controls) {
-        QWidget* control = designControl(window, state.control);
-        if (state.anchor) {
-            qobject_cast<DrawingSurface*>(control->parentWidget())
-                ->placeChild(control, state.anchor->first, state.anchor->second);
-        }
-        if (state.caption) {
-            const QString caption = text(*state.caption);
-            if (auto* label = qobject_cast<QLabel*>(control)) {
-                label->setText(caption);
-            } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-                box->setText(caption);
-            } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-                button->setText(caption);
-            }
-        }
-        if (state.back) {
-            setBackColor(control, *state.back);
-        }
-        if (state.checked) {
-            qobject_cast<QAbstractButton*>(control)->setChecked(*state.checked);
-        }
-        if (state.visible) {
-            control->setVisible(*state.visible);
-        }
+        applyState(designControl(window, state.control), state);
     }
 }
 

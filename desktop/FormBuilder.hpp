@@ -25,8 +25,9 @@ void buildForm(QWidget* window, const core::FormDesign& design);
 // window-unit children, sets its pictures' scales and anchors their controls.
 void applyLoad(ScaledForm& form, const core::FormLoad& load);
 
-// Shows the program's state in the window's controls.
+// Shows the program's state in the window's controls, or in one control.
 void applyView(QWidget& window, const core::FormView& view);
+void applyState(QWidget* control, const core::ControlState& state);
 
 // Brings the screen-reader texts that follow the program's state up to date.
 void applyStateTexts(const QWidget& window, std::span<const core::StateText> texts);

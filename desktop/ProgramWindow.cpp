@@ -152,8 +152,12 @@ void ProgramWindow::showView()
 
 void ProgramWindow::showPassView()
 {
+    // After every pass: the control is looked up once, not per pass.
     if (const std::optional<core::ControlState> state = form_->passView()) {
-        applyView(*this, {.title = {}, .controls = {*state}});
+        if (passControl_ == nullptr || passControl_->objectName() != QLatin1String(state->control)) {
+            passControl_ = designControl(*this, state->control);
+        }
+        applyState(passControl_, *state);
     }
 }
 

@@ -54,6 +54,7 @@ private:
     QSizeF screenTwips_;
     RunDriver driver_;
     std::map<std::string, std::unique_ptr<QWidget>> infoWindows_;
+    QWidget* passControl_ = nullptr; // what the last pass showed itself in
 };
 
 } // namespace desktop
