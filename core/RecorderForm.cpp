@@ -69,6 +69,18 @@ PlotFrame frameOf(const Recorder& recorder)
     return frame;
 }
 
+// The k-th vertical grid line's time, at a multiple of a fifth of the
+// window; none where it falls past the window's end.
+std::optional<double> gridTime(const PlotFrame& frame, int k)
+{
+    const double step = frame.window / timeDivisions;
+    const double t = (std::ceil(frame.start / step) + k) * step;
+    if (t > frame.start + frame.window + 1e-9) {
+        return {};
+    }
+    return t;
+}
+
 // x is time since the window's start, so floats keep their precision however long the run.
 UserScale scaleOf(const PlotFrame& frame)
 {
@@ -253,15 +265,12 @@ FormView recorderView(const Recorder& recorder)
     }
 
     const PlotFrame frame = frameOf(recorder);
-    const double step = frame.window / timeDivisions;
-    const double firstLine = std::ceil(frame.start / step) * step;
     for (int k = 0; k <= timeDivisions; ++k) {
-        const double t = firstLine + k * step;
-        const bool inside = t <= frame.start + frame.window + 1e-9;
+        const std::optional<double> t = gridTime(frame, k);
         c.push_back({.control = timeTicks[k],
-            .caption = fixedText(t, 0),
-            .visible = inside,
-            .anchor = std::pair{t - frame.start - 0.03 * frame.window, -1.05 * frame.yMax}});
+            .caption = fixedText(t.value_or(0), 0),
+            .visible = t.has_value(),
+            .anchor = std::pair{t.value_or(0) - frame.start - 0.03 * frame.window, -1.05 * frame.yMax}});
     }
     const double yValues[3] = {frame.yMax, 0, -frame.yMax};
     for (std::size_t k = 0; k < 3; ++k) {
@@ -283,16 +292,17 @@ void drawRecording(Picture& plot, const Recorder& recorder)
     const auto top = static_cast<float>(frame.yMax);
 
     plot.setDrawWidth(1);
-    const double step = frame.window / timeDivisions;
-    for (double t = std::ceil(frame.start / step) * step; t <= frame.start + frame.window; t += step) {
-        const auto x = static_cast<float>(t - frame.start);
-        plot.Line(x, -top, x, top, gridColour);
+    for (int k = 0; k <= timeDivisions; ++k) {
+        if (const std::optional<double> t = gridTime(frame, k)) {
+            const auto x = static_cast<float>(*t - frame.start);
+            plot.Line(x, -top, x, top, gridColour);
+        }
     }
     for (const float y : {-top, -top / 2, top / 2, top}) {
         plot.Line(0, y, w, y, gridColour);
     }
-    plot.Line(0, 0, w, 0, plot.ForeColor());
-    plot.Line(0, -top, 0, top, plot.ForeColor());
+    plot.Line(0, 0, w, 0, axisColour);
+    plot.Line(0, -top, 0, top, axisColour);
 
     // Samples closer than a pixel apart are drawn as their column's span,
     // so a long window costs a line per pixel, not per sample.

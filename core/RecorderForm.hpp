@@ -10,14 +10,16 @@
 
 namespace core {
 
-// The traces' colours, the three masses' and the driven end's: blue, orange
-// and reddish purple of the Okabe-Ito set, which viewers with any of the
-// common colour vision deficiencies tell apart, and black for the end, as
-// its dot is drawn. All stand out on the plot's light yellow.
+// The traces' colours, the three masses' and the driven end's: the blue and
+// the orange of the Okabe-Ito set and Paul Tol's purple, which viewers with
+// any of the common colour vision deficiencies tell apart, and black for the
+// end, as its dot is drawn. All stand out on the plot's light yellow.
 inline constexpr std::array<Rgb, traceCount> traceColours{
-    RGB(0, 114, 178), RGB(213, 94, 0), RGB(204, 121, 167), RGB(0, 0, 0)};
+    RGB(0, 114, 178), RGB(213, 94, 0), RGB(170, 51, 119), RGB(0, 0, 0)};
 inline constexpr Rgb plotBackground = RGB(255, 255, 224);
 inline constexpr Rgb gridColour = RGB(216, 216, 192);
+// Grey, so the axes are not taken for the driven end's black trace.
+inline constexpr Rgb axisColour = RGB(112, 112, 112);
 
 // The recorder window "Messschreiber" of a program whose masses are numbered
 // 1 to lastMass: the plot, its captions and legend, the masses' scroll bars,
