@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace core {
 
@@ -304,43 +306,24 @@ void drawRecording(Picture& plot, const Recorder& recorder)
     plot.Line(0, 0, w, 0, axisColour);
     plot.Line(0, -top, 0, top, axisColour);
 
-    // Samples closer than a pixel apart are drawn as their column's span,
-    // so a long window costs a line per pixel, not per sample.
-    const double pixel = plot.scale().width / std::max(1, plot.logicalWidth());
     plot.setDrawWidth(traceWidth);
     std::size_t first = recorder.size();
     while (first > 0 && recorder.at(first - 1).t >= frame.start) {
         --first;
     }
+    std::vector<std::pair<float, float>> points;
+    points.reserve(recorder.size() - first);
     for (std::size_t trace = 0; trace < traceCount; ++trace) {
-        if (!followed(recorder, trace) || first == recorder.size()) {
+        if (!followed(recorder, trace)) {
             continue;
         }
-        const Rgb colour = traceColours.at(trace);
-        const auto clipped = [top](double y) {
-            return static_cast<float>(std::clamp(y, -1.0 * top, 1.0 * top));
-        };
-        double lastX = recorder.at(first).t - frame.start;
-        double lastY = recorder.at(first).y[trace];
-        double low = lastY;
-        double high = lastY;
-        for (std::size_t i = first + 1; i < recorder.size(); ++i) {
-            const double x = recorder.at(i).t - frame.start;
-            const double y = recorder.at(i).y[trace];
-            low = std::min(low, y);
-            high = std::max(high, y);
-            if (x - lastX < pixel && i + 1 < recorder.size()) {
-                continue;
-            }
-            if (high > low) {
-                plot.Line(static_cast<float>(x), clipped(low), static_cast<float>(x), clipped(high), colour);
-            }
-            plot.Line(static_cast<float>(lastX), clipped(lastY), static_cast<float>(x), clipped(y), colour);
-            lastX = x;
-            lastY = y;
-            low = y;
-            high = y;
+        points.clear();
+        for (std::size_t i = first; i < recorder.size(); ++i) {
+            const Sample& sample = recorder.at(i);
+            points.emplace_back(static_cast<float>(sample.t - frame.start),
+                static_cast<float>(std::clamp(sample.y[trace], -frame.yMax, frame.yMax)));
         }
+        plot.Polyline(points, traceColours.at(trace));
     }
 }
 
