@@ -16,6 +16,7 @@
 #include <numbers>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -359,5 +360,50 @@ TEST(RecorderForm, TraceColoursStandOutAndStayApartForColourBlindViewers)
                 EXPECT_GE(std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]), 50) << i << " " << j;
             }
         }
+    }
+}
+
+TEST(RecorderForm, PolylineFillsEachColumnOverTheLinesSpan)
+{
+    // On a 12 x 12 picture in pixel units, pen 1: a level line covers its
+    // columns once; a steep one fills its column from end to end; a slope
+    // meets each column edge, so neighbouring columns overlap by a pixel.
+    struct Row {
+        std::vector<std::pair<float, float>> points;
+        int pixels;
+        core::PixelRect bounds;
+    };
+    const Row rows[] = {
+        {{{2, 5}, {8, 5}}, 7, {2, 5, 7, 1}},
+        {{{2, 1}, {2.5F, 9}}, 9, {2, 1, 1, 9}},
+        {{{1, 1}, {4, 4}}, 7, {1, 1, 4, 4}},
+    };
+    core::zoom::setFactor(1);
+    for (const Row& row : rows) {
+        core::Picture picture;
+        picture.setSize(12, 12, 1);
+        picture.setScale({0, 0, 12, 12});
+        picture.setDrawWidth(1);
+        picture.Polyline(row.points, core::RGB(0, 0, 0));
+        int count = 0;
+        core::PixelRect seen{12, 12, 0, 0};
+        int right = -1;
+        int bottom = -1;
+        for (int y = 0; y < 12; ++y) {
+            for (int x = 0; x < 12; ++x) {
+                if (picture.raster().pixels()[y * 12 + x] == core::Picture::pixelValue(core::RGB(0, 0, 0))) {
+                    ++count;
+                    seen.left = std::min(seen.left, x);
+                    seen.top = std::min(seen.top, y);
+                    right = std::max(right, x);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        EXPECT_EQ(count, row.pixels) << row.pixels;
+        EXPECT_EQ(seen.left, row.bounds.left);
+        EXPECT_EQ(seen.top, row.bounds.top);
+        EXPECT_EQ(right, row.bounds.right());
+        EXPECT_EQ(bottom, row.bounds.bottom());
     }
 }
