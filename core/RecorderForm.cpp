@@ -137,7 +137,7 @@ FormDesign recorderDesign(const char* program, int lastMass)
         .title = std::string("Messschreiber - ") + program,
         .back = grey,
         .fontPoints = plain,
-        .client = DesignRect{600, 600, 9720, 8040},
+        .client = DesignRect{600, 600, 9720, 8160},
         .controls = {
             {.name = "Picture1", .kind = picture, .place = {120, 120, 9480, 3600}, .back = plotBackground,
                 .accessibleName = "Messschreiber",
@@ -217,7 +217,7 @@ FormDesign recorderDesign(const char* program, int lastMass)
     c.push_back({.name = "Frame3",
         .kind = frame,
         .caption = "Messwerte",
-        .place = {120, 5880, 9480, 2040},
+        .place = {120, 5880, 9480, 2160},
         .fontPoints = bold,
         .back = grey});
     c.push_back(textLabel("HeadMeasured", "gemessen", "Frame3", {2400, 240, 3000, 255}, grey, bold));
