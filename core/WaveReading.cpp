@@ -114,7 +114,8 @@ std::optional<double> lagOf(const Cycles& first, const Cycles& second, double pe
 std::optional<Wave> pairWave(const Recorder& recorder)
 {
     const DriveState& drive = recorder.drive();
-    const auto [first, second, third] = recorder.masses();
+    const int first = recorder.masses()[0];
+    const int second = recorder.masses()[1];
     const Lattice& lattice = drive.lattice;
     if (!drive.harmonic || drive.omega <= 0 || first == 0 || second == 0
         || lattice.massOf(first) != lattice.massOf(second)) {
@@ -207,7 +208,8 @@ Readings predicted(const Recorder& recorder)
         TraceValues& values = readings.traces.at(trace);
         values.period = period;
         const int mass = trace == drivenEndTrace ? 0 : recorder.masses().at(trace);
-        // Past the heavy half's border part of the wave is reflected, by an amount not worked out here.
+        // The travelling wave's amplitude, without what the right end and the
+        // heavy half's border send back; past that border none is predicted.
         if (lattice.massOf(mass) == 1) {
             const Wave wave = waveOf(drive.omega, drive.dt, lattice, 1);
             values.amplitude = drive.amplitude * std::exp(-wave.decay * mass);
