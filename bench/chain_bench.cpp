@@ -20,6 +20,14 @@ void startWave(chain::ChainProgram& program, core::Canvas& picture)
     }
 }
 
+void followThree(chain::ChainProgram& program)
+{
+    program.openRecorder();
+    program.recorder()->follow(0, 10);
+    program.recorder()->follow(1, 30);
+    program.recorder()->follow(2, 60);
+}
+
 void chainAdvance(benchmark::State& state)
 {
     chain::ChainModel model;
@@ -36,7 +44,7 @@ BENCHMARK(chainAdvance);
 // pixels wide) and on a 3840 x 2160 screen at 2.8125 (/2: 3724 x 1396 pixels,
 // dots 11 pixels wide): physics, erase and redraw of 98 dots into the backing
 // image, clock.
-void chainProgramPass(benchmark::State& state)
+void chainPass(benchmark::State& state, bool recording)
 {
     const auto screen = static_cast<int>(state.range(0));
     core::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
@@ -47,12 +55,27 @@ void chainProgramPass(benchmark::State& state)
     picture.setScale(chain::chainScale);
     picture.setBackColor(chain::surfaceBackground);
     program.load(picture);
+    if (recording) {
+        followThree(program);
+    }
     startWave(program, picture);
     for (auto _ : state) {
         program.pass(picture);
     }
     benchmark::DoNotOptimize(picture.raster().pixels());
 }
+
+void chainProgramPass(benchmark::State& state)
+{
+    chainPass(state, false);
+}
 BENCHMARK(chainProgramPass)->Arg(0)->Arg(1)->Arg(2);
+
+// The same with the recorder open, following three masses and the driven end.
+void chainProgramPassRecording(benchmark::State& state)
+{
+    chainPass(state, true);
+}
+BENCHMARK(chainProgramPassRecording)->Arg(0)->Arg(1)->Arg(2);
 
 } // namespace

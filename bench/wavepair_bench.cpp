@@ -26,7 +26,7 @@ BENCHMARK(wavepairAdvance);
 // 1419 x 733 pixels, dots 7 pixels wide) and on a 3840 x 2160 screen at
 // 2.8125 (/2: 2838 x 1466 pixels, dots 14 pixels wide): physics, erase and
 // redraw of 2 x 49 dots into the backing image.
-void wavepairProgramPass(benchmark::State& state)
+void wavepairPass(benchmark::State& state, bool recording)
 {
     const auto screen = static_cast<int>(state.range(0));
     core::zoom::setFactor(std::array{1.0, 1.40625, 2.8125}.at(screen));
@@ -40,6 +40,12 @@ void wavepairProgramPass(benchmark::State& state)
     core::Picture picture3;
     const wavepair::WavePairCanvases pictures{picture1, picture2, picture3};
     program.load(pictures);
+    if (recording) {
+        program.openRecorder();
+        program.recorder()->follow(0, 10);
+        program.recorder()->follow(1, 30);
+        program.recorder()->follow(2, 60);
+    }
     program.switchLongitudinal(pictures);
     program.switchExcitation(picture1);
     for (int pass = 0; pass < 500; ++pass) {
@@ -50,6 +56,18 @@ void wavepairProgramPass(benchmark::State& state)
     }
     benchmark::DoNotOptimize(picture1.raster().pixels());
 }
+
+void wavepairProgramPass(benchmark::State& state)
+{
+    wavepairPass(state, false);
+}
 BENCHMARK(wavepairProgramPass)->Arg(0)->Arg(1)->Arg(2);
+
+// The same with the recorder open, following three masses and the driven end.
+void wavepairProgramPassRecording(benchmark::State& state)
+{
+    wavepairPass(state, true);
+}
+BENCHMARK(wavepairProgramPassRecording)->Arg(0)->Arg(1)->Arg(2);
 
 } // namespace

@@ -14,6 +14,9 @@ std::int16_t flipped(std::int16_t flag)
     return static_cast<std::int16_t>(1 - flag);
 }
 
+// The time step of the slowest speed, setSpeed(1).
+constexpr double smallestDt = 1 / 20.0;
+
 } // namespace
 
 void ChainProgram::load(core::Canvas& picture1)
@@ -47,6 +50,9 @@ void ChainProgram::singleStep(core::Canvas& picture1)
 void ChainProgram::advanceAndDraw(core::Canvas& picture1)
 {
     model_.advance();
+    if (recorder_) {
+        recorder_->take(model_.y, driveState());
+    }
     drawChain(model_, picture1);
     drawn_ = drawnBy(model_);
     model_.t = model_.t + model_.dt;
@@ -141,6 +147,9 @@ void ChainProgram::switchClock()
 void ChainProgram::clearVelocities()
 {
     model_.clearVelocities();
+    if (recorder_) {
+        recorder_->disturb();
+    }
 }
 
 void ChainProgram::clearDisplacements(core::Canvas& picture1)
@@ -148,6 +157,9 @@ void ChainProgram::clearDisplacements(core::Canvas& picture1)
     clearPicture(picture1);
     model_.clearDisplacements();
     RedrawMarkers(model_, picture1);
+    if (recorder_) {
+        recorder_->disturb();
+    }
 }
 
 void ChainProgram::clear(core::Canvas& picture1)
@@ -155,6 +167,9 @@ void ChainProgram::clear(core::Canvas& picture1)
     clearPicture(picture1);
     model_.clearAll();
     RedrawMarkers(model_, picture1);
+    if (recorder_) {
+        recorder_->clear();
+    }
 }
 
 void ChainProgram::chooseBallSpring()
@@ -238,6 +253,25 @@ void ChainProgram::DrawTapeMarks(core::Canvas& picture1, double start, int end) 
         }
     }
     picture1.setDrawWidth(dotWidth);
+}
+
+void ChainProgram::openRecorder()
+{
+    if (!recorder_) {
+        recorder_.emplace(smallestDt, ChainModel::lastMass);
+    }
+}
+
+core::DriveState ChainProgram::driveState() const
+{
+    return {.harmonic = model_.harmonic == 1,
+        .omega = model_.omega,
+        .amplitude = model_.amplitude,
+        .dt = model_.dt,
+        .lattice = {.restoring = model_.restoring,
+            .firstHeavy = model_.refraction == 1 ? ChainModel::firstHeavyMass : 0,
+            .heavyMass = 4},
+        .ends = model_.damping + 4 * model_.obstacle};
 }
 
 void ChainProgram::redrawMarkers(core::Canvas& picture1) const

@@ -4,6 +4,7 @@
 #include "ChainModel.hpp"
 
 #include "core/Canvas.hpp"
+#include "core/Recorder.hpp"
 #include "core/UserScale.hpp"
 
 #include <optional>
@@ -87,6 +88,13 @@ public:
     const ChainModel& model() const { return model_; }
     const ChainView& view() const { return view_; }
 
+    // The chart recorder: open, every pass adds a sample; closed, it is gone
+    // and a pass is what it always was.
+    void openRecorder();
+    void closeRecorder() { recorder_.reset(); }
+    core::Recorder* recorder() { return recorder_ ? &*recorder_ : nullptr; }
+    const core::Recorder* recorder() const { return recorder_ ? &*recorder_ : nullptr; }
+
 private:
     void enterRun(core::Canvas& picture1);
     void advanceAndDraw(core::Canvas& picture1);
@@ -96,10 +104,12 @@ private:
     void showMarker(core::Canvas& picture1, Marker marker, bool on);
     void showExcitationMode();
     void DrawTapeMarks(core::Canvas& picture1, double start, int end) const;
+    core::DriveState driveState() const;
 
     ChainModel model_;
     ChainDrawn drawn_;
     ChainView view_;
+    std::optional<core::Recorder> recorder_;
 };
 
 } // namespace chain

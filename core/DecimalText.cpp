@@ -15,4 +15,17 @@ std::string decimalText(double value)
     return shown;
 }
 
+std::string fixedText(double value, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value + 0.0);
+    std::string shown(text);
+    std::replace(shown.begin(), shown.end(), '.', ',');
+    // A small negative value rounds to "-0,00", shown as "0,00".
+    if (shown.front() == '-' && shown.find_first_not_of("-0,") == std::string::npos) {
+        shown.erase(0, 1);
+    }
+    return shown;
+}
+
 } // namespace core

@@ -80,6 +80,56 @@ void Picture::stroke(float x1, float y1, float x2, float y2, Rgb colour, bool bo
     drew();
 }
 
+void Picture::Polyline(std::span<const std::pair<float, float>> points, Rgb colour)
+{
+    if (points.empty()) {
+        return;
+    }
+    aboutToDraw();
+    const std::uint32_t value = pixelValue(colour);
+    const int half = devicePen_ / 2;
+    const auto fillColumn = [&](long long column, double low, double high) {
+        if (!Raster::drawable(0, low) || !Raster::drawable(0, high)) {
+            return;
+        }
+        const auto top = static_cast<int>(std::floor(low));
+        raster_.fillRect({static_cast<int>(column) - half, top - half, devicePen_,
+                             static_cast<int>(std::floor(high)) - top + devicePen_},
+            value);
+    };
+    // Only the raster's columns and the pen's width beside them are filled.
+    const long long firstColumn = -devicePen_;
+    const long long lastColumn = raster_.width() + devicePen_;
+    double x = toPixelX(points[0].first) * ratio_;
+    double y = toPixelY(points[0].second) * ratio_;
+    auto column = static_cast<long long>(std::floor(std::clamp(x, -1e9, 1e9)));
+    double low = y;
+    double high = y;
+    for (const auto& [userX, userY] : points.subspan(1)) {
+        const double nextX = toPixelX(userX) * ratio_;
+        const double nextY = toPixelY(userY) * ratio_;
+        const auto nextColumn = static_cast<long long>(std::floor(std::clamp(nextX, -1e9, 1e9)));
+        // Where the segment leaves each column it crosses, the next begins.
+        for (long long c = std::max(column, firstColumn - 1); c < std::min(nextColumn, lastColumn + 1); ++c) {
+            const double atEdge = y + (nextY - y) * (static_cast<double>(c + 1) - x) / (nextX - x);
+            if (c >= firstColumn) {
+                fillColumn(c, std::min(low, atEdge), std::max(high, atEdge));
+            }
+            low = atEdge;
+            high = atEdge;
+        }
+        column = nextColumn;
+        low = std::min(low, nextY);
+        high = std::max(high, nextY);
+        x = nextX;
+        y = nextY;
+    }
+    if (column >= firstColumn && column <= lastColumn) {
+        fillColumn(column, low, high);
+    }
+    drew();
+}
+
 void Picture::Cls()
 {
     aboutToDraw();

@@ -5,6 +5,8 @@
 #include "UserScale.hpp"
 
 #include <cstdint>
+#include <span>
+#include <utility>
 
 namespace core {
 
@@ -50,6 +52,11 @@ public:
     void Line(float x1, float y1, float x2, float y2, Rgb colour) override;
     void LineBox(float x1, float y1, float x2, float y2, Rgb colour) override;
     void Cls() override;
+    // A line through points of growing x, filled column by column: each
+    // device pixel column gets the span the line covers there, widened by
+    // the pen. Not Qt's stroke, so nothing drawn by Qt before can be erased
+    // with it; for plots of many short segments it costs a fraction.
+    void Polyline(std::span<const std::pair<float, float>> points, Rgb colour);
 
     // The pixels, the held dot not yet among them; drawHeldDot completes them.
     Raster& raster() { return raster_; }

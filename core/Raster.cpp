@@ -194,6 +194,24 @@ void Raster::stroke(double x1, double y1, double x2, double y2, int pen, std::ui
     changed({left, top, right - left, bottom - top});
 }
 
+void Raster::fillRect(const PixelRect& rect, std::uint32_t value)
+{
+    settleHeldDot();
+    const int left = std::max(0, rect.left);
+    const int top = std::max(0, rect.top);
+    const int right = std::min(width_, rect.left + rect.width);
+    const int bottom = std::min(height_, rect.top + rect.height);
+    if (left >= right || top >= bottom) {
+        return;
+    }
+    const auto stride = static_cast<std::ptrdiff_t>(width_);
+    for (int y = top; y < bottom; ++y) {
+        std::uint32_t* row = pixels_->data() + (y * stride);
+        std::fill(row + left, row + right, value);
+    }
+    changed({left, top, right - left, bottom - top});
+}
+
 void Raster::fill(std::uint32_t value)
 {
     held_.state = HeldDot::none;

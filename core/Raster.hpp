@@ -78,6 +78,8 @@ public:
     void box(double x1, double y1, double x2, double y2, int pen, std::uint32_t value);
     // Everything in one value, the held dot dropped.
     void fill(std::uint32_t value);
+    // A filled rectangle of device pixels, clipped to the raster.
+    void fillRect(const PixelRect& rect, std::uint32_t value);
 
     // Counts a rectangle of device pixels as changed.
     void changed(const PixelRect& deviceRect);

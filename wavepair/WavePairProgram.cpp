@@ -16,6 +16,11 @@ std::int16_t flipped(std::int16_t flag)
     return static_cast<std::int16_t>(1 - flag);
 }
 
+// The time step of the slowest speed, setSpeed(2).
+constexpr double smallestDt = 2 / 100.0;
+// The inner masses' velocity damping in the model's force law.
+constexpr double innerDamping = 0.01;
+
 } // namespace
 
 void WavePairProgram::load(const WavePairCanvases& pictures)
@@ -54,6 +59,9 @@ void WavePairProgram::singleStep(core::Canvas& picture1)
 void WavePairProgram::advanceAndDraw(core::Canvas& picture1)
 {
     model_.advance();
+    if (recorder_) {
+        recorder_->take(model_.y, driveState());
+    }
     drawWaves(model_, picture1);
     drawn_ = rowsDrawnBy(model_);
     picture1.setDrawWidth(dotWidth);
@@ -107,6 +115,26 @@ void WavePairProgram::clear(core::Canvas& picture1)
     clearPicture(picture1);
     model_.clear();
     RunWaves(picture1);
+    if (recorder_) {
+        recorder_->clear();
+    }
+}
+
+void WavePairProgram::openRecorder()
+{
+    if (!recorder_) {
+        recorder_.emplace(smallestDt, WavePairModel::lastMass);
+    }
+}
+
+core::DriveState WavePairProgram::driveState() const
+{
+    return {.harmonic = model_.harmonic == 1,
+        .omega = model_.omega,
+        .amplitude = model_.amplitude,
+        .dt = model_.dt,
+        .lattice = {.restoring = model_.restoring, .damping = innerDamping},
+        .ends = model_.reflector};
 }
 
 void WavePairProgram::setAmplitude(int value)

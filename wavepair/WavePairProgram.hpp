@@ -4,6 +4,9 @@
 #include "WavePairModel.hpp"
 
 #include "core/Canvas.hpp"
+#include "core/Recorder.hpp"
+
+#include <optional>
 
 namespace wavepair {
 
@@ -69,16 +72,25 @@ public:
     const WavePairModel& model() const { return model_; }
     WavePairView view() const;
 
+    // The chart recorder: open, every pass adds a sample; closed, it is gone
+    // and a pass is what it always was.
+    void openRecorder();
+    void closeRecorder() { recorder_.reset(); }
+    core::Recorder* recorder() { return recorder_ ? &*recorder_ : nullptr; }
+    const core::Recorder* recorder() const { return recorder_ ? &*recorder_ : nullptr; }
+
 private:
     void RunWaves(core::Canvas& picture1);
     void advanceAndDraw(core::Canvas& picture1);
     void drawMarkerLine(core::Canvas& picture1, float x, core::Rgb colour) const;
     // Clears the picture and forgets the dots drawn on it.
     void clearPicture(core::Canvas& picture1);
+    core::DriveState driveState() const;
 
     WavePairModel model_;
     float markerX_ = 0;
     RowsDrawn drawn_;
+    std::optional<core::Recorder> recorder_;
 };
 
 } // namespace wavepair

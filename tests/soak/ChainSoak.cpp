@@ -3,6 +3,7 @@
 #include "chain/ChainDisplay.hpp"
 #include "chain/ChainProgram.hpp"
 #include "core/Picture.hpp"
+#include "core/RecorderForm.hpp"
 
 SoakResult soakChain(std::int64_t passes)
 {
@@ -12,9 +13,21 @@ SoakResult soakChain(std::int64_t passes)
     picture.setScale(chain::chainScale);
     picture.setBackColor(chain::surfaceBackground);
     program.load(picture);
+    // The recorder open throughout: its ring fills and turns over, and its
+    // plot and values are made at every switch.
+    program.openRecorder();
+    core::Recorder& recorder = *program.recorder();
+    recorder.follow(0, 10);
+    recorder.follow(1, 30);
+    recorder.follow(2, 60);
+    core::Picture plot;
+    plot.setSize(632, 240, 1.0);
 
     // Every control of the panel in turn, the bars at changing values.
     const auto press = [&](int which) {
+        core::drawRecording(plot, recorder);
+        recorder.setWindow(core::windowLengths.at(static_cast<std::size_t>(which) % core::windowLengths.size()));
+        core::recorderView(recorder);
         switch (which % 12) {
         case 0:
             program.switchHarmonic();

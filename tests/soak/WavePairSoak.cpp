@@ -1,6 +1,7 @@
 #include "Soak.hpp"
 
 #include "core/Picture.hpp"
+#include "core/RecorderForm.hpp"
 #include "wavepair/WavePairDisplay.hpp"
 #include "wavepair/WavePairProgram.hpp"
 
@@ -17,10 +18,22 @@ SoakResult soakWavePair(std::int64_t passes)
     picture3.setSize(97, 177, 1.0);
     const wavepair::WavePairCanvases pictures{picture1, picture2, picture3};
     program.load(pictures);
+    // The recorder open throughout: its ring fills and turns over, and its
+    // plot and values are made at every switch.
+    program.openRecorder();
+    core::Recorder& recorder = *program.recorder();
+    recorder.follow(0, 10);
+    recorder.follow(1, 30);
+    recorder.follow(2, 60);
+    core::Picture plot;
+    plot.setSize(632, 240, 1.0);
 
     // Every control of the panel in turn, the bars at changing values; the
     // excitation's "On" also resumes, so the run never stays halted.
     const auto press = [&](int which) {
+        core::drawRecording(plot, recorder);
+        recorder.setWindow(core::windowLengths.at(static_cast<std::size_t>(which) % core::windowLengths.size()));
+        core::recorderView(recorder);
         switch (which % 8) {
         case 0:
             program.switchExcitation(picture1);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "FormDesign.hpp"
+#include "Picture.hpp"
+#include "Recorder.hpp"
+#include "Rgb.hpp"
+
+#include <array>
+#include <string>
+
+namespace core {
+
+// The traces' colours, the three masses' and the driven end's: the blue and
+// the orange of the Okabe-Ito set and Paul Tol's purple, which viewers with
+// any of the common colour vision deficiencies tell apart, and black for the
+// end, as its dot is drawn. All stand out on the plot's light yellow.
+inline constexpr std::array<Rgb, traceCount> traceColours{
+    RGB(0, 114, 178), RGB(213, 94, 0), RGB(170, 51, 119), RGB(0, 0, 0)};
+inline constexpr Rgb plotBackground = RGB(255, 255, 224);
+inline constexpr Rgb gridColour = RGB(216, 216, 192);
+// Grey, so the axes are not taken for the driven end's black trace.
+inline constexpr Rgb axisColour = RGB(112, 112, 112);
+
+// The recorder window "Messschreiber" of a program whose masses are numbered
+// 1 to lastMass: the plot, its captions and legend, the masses' scroll bars,
+// the driven end's switch, the window lengths, the export button and the
+// measured values beside the predicted ones.
+FormDesign recorderDesign(const char* program, int lastMass);
+
+// What the window shows of the recorder: legend, the values read off and
+// predicted, the switches, and the axes' numbers at their places on the plot.
+FormView recorderView(const Recorder& recorder);
+
+// The plot over the last window of the recording into the picture, whose
+// user scale it sets: a light grid, the axes and each trace in its colour.
+void drawRecording(Picture& plot, const Recorder& recorder);
+
+// The recording for a spreadsheet: a header naming the traces, then one row
+// per sample, time first, oldest first.
+std::string recordingCsv(const Recorder& recorder);
+
+} // namespace core
