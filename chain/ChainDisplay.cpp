@@ -59,7 +59,8 @@ ChainDrawn drawnBy(const ChainModel& model)
     return {true, model.refraction == 1};
 }
 
-void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, core::Canvas& canvas, Marker marker)
+void eraseMarkerOverChain(
+    const ChainModel& model, ChainDrawn drawn, core::Canvas& canvas, Marker marker, const DotColours& colours)
 {
     eraseMarker(canvas, marker);
     if (!drawn.shown) {
@@ -71,10 +72,15 @@ void eraseMarkerOverChain(const ChainModel& model, ChainDrawn drawn, core::Canva
     for (int i = 0; i <= ChainModel::lastMass; ++i) {
         const auto dotX = static_cast<float>(i + 1);
         if (std::abs(dotX - x) <= 1.0F) {
-            canvas.setDrawWidth(drawn.wide && i > lastNarrow ? heavyDotWidth : dotWidth);
-            canvas.PSet(dotX, static_cast<float>(model.yDrawn[i]), dotColour);
+            redrawDot(model, drawn, canvas, i, colours.at(static_cast<std::size_t>(i)));
         }
     }
+}
+
+void redrawDot(const ChainModel& model, ChainDrawn drawn, core::Canvas& canvas, int i, core::Rgb colour)
+{
+    canvas.setDrawWidth(drawn.wide && i > lastNarrow ? heavyDotWidth : dotWidth);
+    canvas.PSet(static_cast<float>(i + 1), static_cast<float>(model.yDrawn[i]), colour);
     canvas.setDrawWidth(dotWidth);
 }
 
@@ -91,7 +97,7 @@ void RedrawMarkers(const ChainModel& model, core::Canvas& canvas)
     }
 }
 
-void drawChain(ChainModel& model, core::Canvas& canvas)
+void drawChain(ChainModel& model, core::Canvas& canvas, const DotColours& colours)
 {
     const int last = ChainModel::lastMass;
     for (int i = 0; i < last; ++i) {
@@ -100,13 +106,13 @@ void drawChain(ChainModel& model, core::Canvas& canvas)
         }
         const auto x = static_cast<float>(i + 1);
         canvas.PSet(x, static_cast<float>(model.yDrawn[i]), surfaceBackground);
-        canvas.PSet(x, static_cast<float>(model.y[i]), dotColour);
+        canvas.PSet(x, static_cast<float>(model.y[i]), colours[static_cast<std::size_t>(i)]);
         model.yDrawn[i] = model.y[i];
     }
     // The end mass runs along the damping marker and is erased in its colour.
     const auto x = static_cast<float>(last + 1);
     canvas.PSet(x, static_cast<float>(model.yDrawn[last]), core::RGB(255, model.eraseG, model.eraseB));
-    canvas.PSet(x, static_cast<float>(model.y[last]), dotColour);
+    canvas.PSet(x, static_cast<float>(model.y[last]), colours[last]);
     model.yDrawn[last] = model.y[last];
 }
 

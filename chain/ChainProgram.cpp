@@ -2,6 +2,8 @@
 
 #include "ChainDisplay.hpp"
 
+#include "core/RecorderForm.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -53,7 +55,7 @@ void ChainProgram::advanceAndDraw(core::Canvas& picture1)
     if (recorder_) {
         recorder_->take(model_.y, driveState());
     }
-    drawChain(model_, picture1);
+    drawChain(model_, picture1, dotColours_);
     drawn_ = drawnBy(model_);
     model_.t = model_.t + model_.dt;
     if (model_.clockOn == 1) {
@@ -74,7 +76,7 @@ void ChainProgram::showMarker(core::Canvas& picture1, Marker marker, bool on)
     if (on) {
         drawMarker(picture1, marker);
     } else {
-        eraseMarkerOverChain(model_, drawn_, picture1, marker);
+        eraseMarkerOverChain(model_, drawn_, picture1, marker, dotColours_);
     }
 }
 
@@ -255,11 +257,24 @@ void ChainProgram::DrawTapeMarks(core::Canvas& picture1, double start, int end) 
     picture1.setDrawWidth(dotWidth);
 }
 
-void ChainProgram::openRecorder()
+core::Recorder& ChainProgram::openRecorder()
 {
     if (!recorder_) {
         recorder_.emplace(smallestDt, ChainModel::lastMass);
     }
+    return *recorder_;
+}
+
+void ChainProgram::showFollowed(core::Canvas& picture1)
+{
+    DotColours colours{};
+    core::followedColours(recorder(), colours, dotColour);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        if (colours[i] != dotColours_[i] && drawn_.shown) {
+            redrawDot(model_, drawn_, picture1, static_cast<int>(i), colours[i]);
+        }
+    }
+    dotColours_ = colours;
 }
 
 core::DriveState ChainProgram::driveState() const

@@ -90,8 +90,11 @@ public:
 
     // The chart recorder: open, every pass adds a sample; closed, it is gone
     // and a pass is what it always was.
-    void openRecorder();
+    core::Recorder& openRecorder();
     void closeRecorder() { recorder_.reset(); }
+    // The followed masses' dots in their traces' colours, all black once
+    // the recorder is closed: those that change are drawn again in place.
+    void showFollowed(core::Canvas& picture1);
     core::Recorder* recorder() { return recorder_ ? &*recorder_ : nullptr; }
     const core::Recorder* recorder() const { return recorder_ ? &*recorder_ : nullptr; }
 
@@ -110,6 +113,7 @@ private:
     ChainDrawn drawn_;
     ChainView view_;
     std::optional<core::Recorder> recorder_;
+    DotColours dotColours_{};
 };
 
 } // namespace chain

@@ -8,7 +8,7 @@ namespace chain {
 
 std::vector<const core::FormDesign*> KettlabForm::windows() const
 {
-    return {&form1Design(), &form2Design(), &form3Design()};
+    return {&form1Design(), &form2Design(), &form3Design(), &recorderWindow_.design()};
 }
 
 core::FormLoad KettlabForm::geometry(double screenWidth, double screenHeight) const
@@ -16,10 +16,12 @@ core::FormLoad KettlabForm::geometry(double screenWidth, double screenHeight) co
     return form1Load(screenWidth, screenHeight);
 }
 
-void KettlabForm::attach(const char* picture, core::Canvas& canvas)
+void KettlabForm::attach(const char* picture, core::Picture& canvas)
 {
     if (std::string_view(picture) == "Picture1") {
         picture1_ = &canvas;
+    } else if (std::string_view(picture) == core::RecorderWindow::plotName) {
+        recorderWindow_.attach(canvas);
     }
 }
 
@@ -32,6 +34,9 @@ core::Reaction KettlabForm::handle(const core::FormEvent& event)
 {
     const std::string_view window(event.window);
     const std::string_view control(event.control);
+    if (window == core::RecorderWindow::name) {
+        return recorderWindow_.handle(event);
+    }
     if (event.kind == core::FormEvent::click) {
         // "Info" shows the info window, whose one button shows the pendulum chain's.
         if (window == "Form1" && control == "command6") {
@@ -64,23 +69,48 @@ core::Reaction KettlabForm::handle(const core::FormEvent& event)
     if (window == "Form1") {
         core::dispatch<F>(*this, handlers, event);
     }
+    // What the handler changed of the drive or the recording shows at once.
+    if (recorderWindow_.isOpen() && (event.kind == core::FormEvent::click || event.kind == core::FormEvent::change)) {
+        recorderWindow_.refresh();
+    }
     return {};
 }
 
-void KettlabForm::redraw(const char* /*picture*/)
+void KettlabForm::redraw(const char* picture)
 {
+    if (std::string_view(picture) == core::RecorderWindow::plotName) {
+        recorderWindow_.refresh();
+        return;
+    }
     // The chain is redrawn by the next pass, the markers here.
     program_.redrawMarkers(*picture1_);
 }
 
 bool KettlabForm::pass()
 {
-    return program_.pass(*picture1_);
+    const bool ran = program_.pass(*picture1_);
+    if (ran) {
+        recorderWindow_.afterPass();
+    }
+    return ran;
 }
 
 void KettlabForm::singleStep()
 {
     program_.singleStep(*picture1_);
+    if (recorderWindow_.isOpen()) {
+        recorderWindow_.refresh();
+    }
+}
+
+core::FormView KettlabForm::windowView(const char* window) const
+{
+    return std::string_view(window) == core::RecorderWindow::name ? recorderWindow_.view() : core::FormView{};
+}
+
+const char* KettlabForm::takeChangedWindow()
+{
+    return recorderWindow_.takeViewDue() ? core::RecorderWindow::name : nullptr;
 }
 
 core::FormView KettlabForm::view() const

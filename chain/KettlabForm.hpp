@@ -3,16 +3,17 @@
 #include "ChainProgram.hpp"
 
 #include "core/ProgramForm.hpp"
+#include "core/RecorderWindow.hpp"
 
 namespace chain {
 
 // KETTLAB's windows and handlers without a toolkit: each handler hands its
 // event to the program, which draws on the chain's picture.
-class KettlabForm : public core::ProgramForm {
+class KettlabForm : public core::ProgramForm, private core::RecorderHost {
 public:
     std::vector<const core::FormDesign*> windows() const override;
     core::FormLoad geometry(double screenWidth, double screenHeight) const override;
-    void attach(const char* picture, core::Canvas& canvas) override;
+    void attach(const char* picture, core::Picture& canvas) override;
 
     void Form_Load() override;
     core::Reaction handle(const core::FormEvent& event) override;
@@ -24,6 +25,9 @@ public:
 
     core::FormView view() const override;
     std::optional<core::ControlState> passView() const override;
+    core::FormView windowView(const char* window) const override;
+    const char* takeChangedWindow() override;
+    core::Reaction switchRecorder() override { return recorderWindow_.toggle(); }
     std::vector<core::StateText> stateTexts() const override;
     double handHeight() const override { return program_.model().y[0]; }
 
@@ -48,8 +52,14 @@ public:
     void Picture1_MouseMove(int button, int shift, float x, float y);
 
 private:
+    core::Recorder& openRecorder() override { return program_.openRecorder(); }
+    void closeRecorder() override { program_.closeRecorder(); }
+    core::Recorder* recorder() override { return program_.recorder(); }
+    void showFollowed() override { program_.showFollowed(*picture1_); }
+
     ChainProgram program_;
     core::Canvas* picture1_ = nullptr;
+    core::RecorderWindow recorderWindow_{"KETTLAB", ChainModel::lastMass, *this};
 };
 
 } // namespace chain

@@ -60,6 +60,8 @@ struct FormDesign {
     double fontPoints = 8.25;
     // Where an info window first appears and its client size, in twips.
     std::optional<DesignRect> client;
+    // Opens beside the main window rather than where the design puts it.
+    bool opensBeside = false;
     std::vector<ControlDesign> controls;
     // The keyboard's Tab order through the controls.
     std::vector<const char*> tabChain;

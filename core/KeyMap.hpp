@@ -7,11 +7,12 @@ namespace core {
 // The keys both main windows share. F5 to F8 and the picture keys act on the
 // whole window, except while the user types into a text; the hand keys act
 // while the hand field has the focus.
-enum class Key { f5, f6, f7, f8, ctrlC, ctrlS, up, down, home };
+enum class Key { f5, f6, f7, f8, f9, ctrlC, ctrlS, up, down, home };
 
 enum class KeyAction {
     click,      // presses the named button
     singleStep, // one pass while halted
+    recorder,   // opens or closes the chart recorder
     copyPicture,
     savePicture,
     handUp, // the driven end a step up, down, or back to 0
@@ -30,6 +31,7 @@ inline constexpr KeyBinding programKeys[] = {
     {Key::f6, KeyAction::singleStep},
     {Key::f7, KeyAction::click, "Command7"}, // the excitation
     {Key::f8, KeyAction::click, "Command5"}, // Löschen
+    {Key::f9, KeyAction::recorder},
     {Key::ctrlC, KeyAction::copyPicture},
     {Key::ctrlS, KeyAction::savePicture},
     {Key::up, KeyAction::handUp},

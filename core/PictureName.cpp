@@ -4,12 +4,17 @@
 
 namespace core {
 
-std::string pictureFileName(const std::string& program, const LocalTime& time)
+std::string timedFileName(const std::string& stem, const LocalTime& time, const char* extension)
 {
     char stamp[32];
-    std::snprintf(stamp, sizeof stamp, " %04d-%02d-%02d %02d-%02d-%02d.png", time.year, time.month, time.day, time.hour,
+    std::snprintf(stamp, sizeof stamp, " %04d-%02d-%02d %02d-%02d-%02d.", time.year, time.month, time.day, time.hour,
         time.minute, time.second);
-    return program + stamp;
+    return stem + stamp + extension;
+}
+
+std::string pictureFileName(const std::string& program, const LocalTime& time)
+{
+    return timedFileName(program, time, "png");
 }
 
 } // namespace core

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "Canvas.hpp"
 #include "FormDesign.hpp"
+#include "Picture.hpp"
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,9 +14,10 @@ namespace core {
 // An event on a control of one of a program's windows, in the forms
 // runtime's terms: a click, a scroll bar's new value, or the mouse on a
 // picture in its user units (buttons 1 left, 2 right, 4 middle; in a move the
-// sum of the buttons held; shift 1, Ctrl 2, Alt 4).
+// sum of the buttons held; shift 1, Ctrl 2, Alt 4), or the user closing a
+// window other than the main one.
 struct FormEvent {
-    enum Kind { click, change, mouseDown, mouseMove, mouseUp };
+    enum Kind { click, change, mouseDown, mouseMove, mouseUp, unload };
     Kind kind = click;
     const char* window = "Form1";
     const char* control = "";
@@ -26,10 +28,21 @@ struct FormEvent {
     float y = 0;
 };
 
+// A text the user asked to keep as a file: written whole or not at all.
+// Its name is offered as timedFileName(stem, now, extension).
+struct TextFile {
+    std::string title; // of the save dialog
+    std::string stem;
+    const char* extension = "txt";
+    std::string text;
+};
+
 // What a handler asks of the front end beyond showing the new view.
 struct Reaction {
-    const char* open = nullptr; // a window to show: made once, then raised
-    bool end = false;           // the program ends
+    const char* open = nullptr;  // a window to show: made once, then raised
+    const char* close = nullptr; // a window to hide
+    bool end = false;            // the program ends
+    std::optional<TextFile> save;
 };
 
 // A program's windows and handlers without a toolkit. A front end builds the
@@ -43,8 +56,9 @@ public:
     virtual std::vector<const FormDesign*> windows() const = 0;
     // The main window on a screen of this size, in twips.
     virtual FormLoad geometry(double screenWidth, double screenHeight) const = 0;
-    // Gives the handlers a picture of the main window; all before Form_Load.
-    virtual void attach(const char* picture, core::Canvas& canvas) = 0;
+    // Gives the handlers a picture: the main window's all before Form_Load,
+    // another window's when that window is first made.
+    virtual void attach(const char* picture, core::Picture& canvas) = 0;
 
     virtual void Form_Load() = 0;
     virtual Reaction handle(const FormEvent& event) = 0;
@@ -60,6 +74,13 @@ public:
     virtual FormView view() const = 0;
     // What a pass changes besides the pictures, shown after every pass.
     virtual std::optional<ControlState> passView() const { return {}; }
+    // What another window than the main one shows, after every event and
+    // whenever takeChangedWindow names it.
+    virtual FormView windowView(const char* /*window*/) const { return {}; }
+    // The window whose view the passes since the last call changed, if any.
+    virtual const char* takeChangedWindow() { return nullptr; }
+    // F9 and the panel's context menu: opens the chart recorder, or closes it.
+    virtual Reaction switchRecorder() { return {}; }
     virtual std::vector<StateText> stateTexts() const = 0;
     // The driven end's height on the hand field, for the hand keys.
     virtual double handHeight() const = 0;

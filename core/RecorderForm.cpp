@@ -18,9 +18,10 @@ constexpr Rgb red = RGB(255, 0, 0);
 constexpr double plain = 8.25;
 constexpr double bold = 9.75;
 
-// The masses followed when the window first opens: twenty spacings apart,
-// less than a wavelength at the default period.
-constexpr std::array<int, followedMasses> firstMasses{10, 30, 0};
+// The masses followed when the window first opens: about half a wavelength
+// apart at the default period of 25, where what the damped end sends back
+// shifts both by the same and their lag is the travelling wave's.
+constexpr std::array<int, followedMasses> firstMasses{10, 22, 0};
 
 // Grid lines across the window and above and below the rest line.
 constexpr int timeDivisions = 5;
@@ -129,6 +130,20 @@ ControlDesign textLabel(const char* name, const char* caption, const char* conta
 
 } // namespace
 
+void followedColours(const Recorder* recorder, std::span<Rgb> colours, Rgb plain)
+{
+    std::fill(colours.begin(), colours.end(), plain);
+    if (recorder == nullptr) {
+        return;
+    }
+    for (std::size_t slot = 0; slot < followedMasses; ++slot) {
+        const auto mass = static_cast<std::size_t>(recorder->masses().at(slot));
+        if (mass > 0 && mass < colours.size()) {
+            colours[mass] = traceColours.at(slot);
+        }
+    }
+}
+
 FormDesign recorderDesign(const char* program, int lastMass)
 {
     using enum ControlKind;
@@ -138,24 +153,25 @@ FormDesign recorderDesign(const char* program, int lastMass)
         .back = grey,
         .fontPoints = plain,
         .client = DesignRect{600, 600, 9720, 8160},
+        .opensBeside = true,
         .controls = {
-            {.name = "Picture1", .kind = picture, .place = {120, 120, 9480, 3600}, .back = plotBackground,
+            {.name = "Plot", .kind = picture, .place = {120, 120, 9480, 3600}, .back = plotBackground,
                 .accessibleName = "Messschreiber",
                 .description = "Die Auslenkung y der verfolgten Massen über der Zeit t."},
-            textLabel("AxisT", "t in ZE", "Picture1", {0, 0, 735, 255}, plotBackground),
-            textLabel("AxisY", "y", "Picture1", {0, 0, 255, 255}, plotBackground),
+            textLabel("AxisT", "t in ZE", "Plot", {0, 0, 735, 255}, plotBackground),
+            textLabel("AxisY", "y", "Plot", {0, 0, 255, 255}, plotBackground),
         },
         .tabChain = {"HScroll1", "HScroll2", "HScroll3", "Command1", "Option1", "Option2", "Option3", "Option4",
             "Command2"},
         .program = program,
-        .picture = "Picture1",
+        .picture = "Plot",
     };
     std::vector<ControlDesign>& c = form.controls;
     for (const char* tick : timeTicks) {
-        c.push_back(textLabel(tick, "", "Picture1", {0, 0, 615, 255}, plotBackground));
+        c.push_back(textLabel(tick, "", "Plot", {0, 0, 615, 255}, plotBackground));
     }
     for (const char* tick : yTicks) {
-        c.push_back(textLabel(tick, "", "Picture1", {0, 0, 495, 255}, plotBackground));
+        c.push_back(textLabel(tick, "", "Plot", {0, 0, 495, 255}, plotBackground));
     }
 
     c.push_back({.name = "Frame1",

@@ -6,6 +6,7 @@
 #include "Rgb.hpp"
 
 #include <array>
+#include <span>
 #include <string>
 
 namespace core {
@@ -20,6 +21,9 @@ inline constexpr Rgb plotBackground = RGB(255, 255, 224);
 inline constexpr Rgb gridColour = RGB(216, 216, 192);
 // Grey, so the axes are not taken for the driven end's black trace.
 inline constexpr Rgb axisColour = RGB(112, 112, 112);
+
+// Each mass's dot colour: its trace's while the recorder follows it, else plain.
+void followedColours(const Recorder* recorder, std::span<Rgb> colours, Rgb plain);
 
 // The recorder window "Messschreiber" of a program whose masses are numbered
 // 1 to lastMass: the plot, its captions and legend, the masses' scroll bars,

@@ -54,6 +54,8 @@ DrawingSurface::DrawingSurface(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // The right button lays the tape here; the window's menu stays off the picture.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     touch_ = new TouchAsMouse(this); // a finger on a touch screen acts as the mouse
 }
 

@@ -33,6 +33,8 @@ QKeySequence keySequence(core::Key key)
         return Qt::Key_F7;
     case core::Key::f8:
         return Qt::Key_F8;
+    case core::Key::f9:
+        return Qt::Key_F9;
     case core::Key::ctrlC:
         return Qt::CTRL | Qt::Key_C;
     case core::Key::ctrlS:
@@ -190,6 +192,9 @@ void addProgramKeys(QWidget* window, const ProgramKeys& keys)
             break;
         case core::KeyAction::singleStep:
             action = keys.singleStep;
+            break;
+        case core::KeyAction::recorder:
+            action = keys.switchRecorder;
             break;
         case core::KeyAction::copyPicture:
             action = [picture] {

@@ -39,7 +39,7 @@ void addHandKeys(DrawingSurface* surface, std::function<double()> height, double
 // The keys both main windows share (the core's key map): buttons are
 // pressed by their design names, F6 makes a single step, Ctrl+C copies and
 // Ctrl+S saves the picture, Up, Down and Home move the driven end on the hand
-// field. Also makes the window's Tab chain. After every button click the
+// field, F9 opens or closes the chart recorder. Also makes the window's Tab chain. After every button click the
 // screen-reader texts are brought up to date, so install the keys after the
 // window's own handlers.
 struct ProgramKeys {
@@ -50,6 +50,7 @@ struct ProgramKeys {
     std::function<double()> handHeight;
     double handStep = 0.1;
     std::function<void()> singleStep;
+    std::function<void()> switchRecorder;
     std::function<void()> refreshTexts;
 };
 void addProgramKeys(QWidget* window, const ProgramKeys& keys);

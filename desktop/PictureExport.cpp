@@ -32,10 +32,26 @@ QString reason(QFileDevice::FileError error)
     }
 }
 
-QString failure(const QString& path, const QString& why)
+QString failure(const QString& path, const QString& why, const QString& what = QStringLiteral("Das Bild"))
 {
-    return QStringLiteral("Das Bild konnte nicht unter „%1“ gespeichert werden. %2")
-        .arg(QDir::toNativeSeparators(path), why);
+    return QStringLiteral("%3 konnte nicht unter „%1“ gespeichert werden. %2")
+        .arg(QDir::toNativeSeparators(path), why, what);
+}
+
+void warn(QWidget* window, const QString& title, const QString& error)
+{
+    auto* message = new QMessageBox(QMessageBox::Warning, title, error, QMessageBox::Ok, window);
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->open();
+}
+
+QString localTimeName(const std::string& stem, const char* extension)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate day = now.date();
+    const QTime clock = now.time();
+    return QString::fromStdString(core::timedFileName(
+        stem, {day.year(), day.month(), day.day(), clock.hour(), clock.minute(), clock.second()}, extension));
 }
 
 QString pictureFolder()
@@ -74,6 +90,46 @@ QString savePicture(const QImage& picture, const QString& path)
     return {};
 }
 
+QString saveText(const std::string& text, const QString& path)
+{
+    const QString what = QStringLiteral("Die Datei");
+    if (QFileInfo(path).isDir()) {
+        return failure(path, QStringLiteral("Unter diesem Namen steht schon ein Ordner, keine Datei."), what);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return failure(path, reason(file.error()), what);
+    }
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        const QFileDevice::FileError error = file.error();
+        return failure(path, reason(error == QFileDevice::NoError ? QFileDevice::WriteError : error), what);
+    }
+    if (!file.commit()) {
+        return failure(path, reason(file.error()), what);
+    }
+    return {};
+}
+
+void saveTextWithDialog(QWidget* window, const core::TextFile& file)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    const QString extension = QString::fromLatin1(file.extension);
+    const QString title = QString::fromStdString(file.title);
+    auto* dialog = new QFileDialog(window, title, QDir(folder).filePath(localTimeName(file.stem, file.extension)),
+        QStringLiteral("%1-Datei (*.%2)").arg(extension.toUpper(), extension));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(extension);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(
+        dialog, &QFileDialog::fileSelected, window, [window, title, text = file.text](const QString& path) {
+            if (const QString error = saveText(text, path); !error.isEmpty()) {
+                warn(window, title, error);
+            }
+        });
+    dialog->open();
+}
+
 QString proposedPictureName(const QString& program, const QDateTime& time)
 {
     const QDate day = time.date();
@@ -93,14 +149,9 @@ void savePictureWithDialog(QWidget* window, const DrawingSurface& surface, const
     dialog->setDefaultSuffix(QStringLiteral("png"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QFileDialog::fileSelected, window, [window, picture](const QString& path) {
-        const QString error = savePicture(picture, path);
-        if (error.isEmpty()) {
-            return;
+        if (const QString error = savePicture(picture, path); !error.isEmpty()) {
+            warn(window, QStringLiteral("Bild speichern"), error);
         }
-        auto* message
-            = new QMessageBox(QMessageBox::Warning, QStringLiteral("Bild speichern"), error, QMessageBox::Ok, window);
-        message->setAttribute(Qt::WA_DeleteOnClose);
-        message->open();
     });
     dialog->open();
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "core/ProgramForm.hpp"
+
 class QWidget;
 
 namespace desktop {
@@ -29,5 +31,11 @@ QString proposedPictureName(const QString& program, const QDateTime& time);
 // a failed save is reported in a German message box. Neither dialog blocks
 // the run.
 void savePictureWithDialog(QWidget* window, const DrawingSurface& surface, const QString& program);
+
+// Writes text to path whole or not at all, as savePicture does.
+QString saveText(const std::string& text, const QString& path);
+// Offers a German save dialog for the file, in the documents folder; a
+// failed save is reported in a German message box.
+void saveTextWithDialog(QWidget* window, const core::TextFile& file);
 
 } // namespace desktop

@@ -5,11 +5,23 @@
 #include "InfoWindow.hpp"
 #include "KeyboardAccess.hpp"
 
+#include "PictureExport.hpp"
+
+#include "core/RecorderWindow.hpp"
+#include "core/WindowPlace.hpp"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGestureEvent>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTapAndHoldGesture>
 
+#include <functional>
 #include <string_view>
 
 namespace desktop {
@@ -28,6 +40,46 @@ void fitCaptions(const QWidget& window)
             label->resize(label->width(), needed);
         }
     }
+}
+
+// Sends the user's closing of another window to the handlers.
+class CloseWatcher : public QObject {
+public:
+    CloseWatcher(QWidget* window, std::function<void()> closed)
+        : QObject(window)
+        , closed_(std::move(closed))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close) {
+            closed_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> closed_;
+};
+
+// The panel is the window's background and what only shows text on it.
+bool isPanel(const QWidget* under)
+{
+    if (under == nullptr) {
+        return true;
+    }
+    const bool onPicture = qobject_cast<const DrawingSurface*>(under->parentWidget()) != nullptr;
+    return !onPicture
+        && (qobject_cast<const QLabel*>(under) != nullptr || qobject_cast<const QGroupBox*>(under) != nullptr);
+}
+
+core::ScreenRect screenRect(const QRect& r)
+{
+    return {static_cast<double>(r.x()), static_cast<double>(r.y()), static_cast<double>(r.width()),
+        static_cast<double>(r.height())};
 }
 
 } // namespace
@@ -65,8 +117,13 @@ ProgramWindow::ProgramWindow(std::unique_ptr<core::ProgramForm> form, QSizeF scr
                 singleStep();
             },
             [this] {
+                react(form_->switchRecorder());
+            },
+            [this] {
                 applyStateTexts(*this, form_->stateTexts());
             }});
+    // A finger held on the panel opens its menu, as the right button does.
+    grabGesture(Qt::TapAndHoldGesture);
 }
 
 ProgramWindow::~ProgramWindow() = default;
@@ -131,13 +188,25 @@ void ProgramWindow::Form_Load()
 
 void ProgramWindow::handle(const core::FormEvent& event)
 {
-    const core::Reaction reaction = form_->handle(event);
+    react(form_->handle(event));
+}
+
+void ProgramWindow::react(const core::Reaction& reaction)
+{
     showView();
     if (form_->running()) {
         driver_.start();
     }
     if (reaction.open != nullptr) {
         open(reaction.open);
+    }
+    if (reaction.close != nullptr) {
+        if (QWidget* window = infoWindow(reaction.close)) {
+            window->hide();
+        }
+    }
+    if (reaction.save) {
+        saveTextWithDialog(this, *reaction.save);
     }
     if (reaction.end) {
         close();
@@ -147,7 +216,19 @@ void ProgramWindow::handle(const core::FormEvent& event)
 void ProgramWindow::showView()
 {
     applyView(*this, form_->view());
+    for (const auto& [name, window] : infoWindows_) {
+        if (window->isVisible()) {
+            showWindowView(name.c_str());
+        }
+    }
     showPassView();
+}
+
+void ProgramWindow::showWindowView(const char* name)
+{
+    if (QWidget* window = infoWindow(name)) {
+        applyView(*window, form_->windowView(name));
+    }
 }
 
 void ProgramWindow::showPassView()
@@ -158,6 +239,9 @@ void ProgramWindow::showPassView()
             passControl_ = designControl(*this, state->control);
         }
         applyState(passControl_, *state);
+    }
+    if (const char* changed = form_->takeChangedWindow()) {
+        showWindowView(changed);
     }
 }
 
@@ -170,17 +254,99 @@ void ProgramWindow::singleStep()
 void ProgramWindow::open(const char* name)
 {
     std::unique_ptr<QWidget>& window = infoWindows_[name];
-    if (!window) {
-        for (const core::FormDesign* design : form_->windows()) {
-            if (std::string_view(design->name) == name) {
-                window = std::make_unique<QWidget>();
-                buildInfoWindow(window.get(), *design);
-                connectControls(window.get(), *design);
-            }
+    const core::FormDesign* design = nullptr;
+    for (const core::FormDesign* d : form_->windows()) {
+        if (std::string_view(d->name) == name) {
+            design = d;
         }
     }
+    if (!window) {
+        window = makeWindow(*design);
+    }
+    if (!window->isVisible() && design->opensBeside) {
+        placeBeside(window.get());
+    }
+    showWindowView(name);
     window->show();
     window->raise();
+}
+
+std::unique_ptr<QWidget> ProgramWindow::makeWindow(const core::FormDesign& design)
+{
+    auto window = std::make_unique<QWidget>();
+    buildInfoWindow(window.get(), design);
+    connectControls(window.get(), design);
+    const char* name = design.name;
+    new CloseWatcher(window.get(), [this, name] {
+        handle({.kind = core::FormEvent::unload, .window = name});
+    });
+    if (design.picture == nullptr) {
+        return window;
+    }
+    auto* picture = designControl<DrawingSurface>(*window, design.picture);
+    form_->attach(design.picture, *picture);
+    // The window's own picture keys, and F9 to close it again.
+    const QString program = QString::fromUtf8(design.program) + QLatin1Char(' ') + QString::fromUtf8(design.name);
+    addWindowKey(window.get(), Qt::Key_F9, [this] {
+        react(form_->switchRecorder());
+    });
+    addWindowKey(window.get(), Qt::CTRL | Qt::Key_C, [picture] {
+        copyPicture(*picture);
+    });
+    addWindowKey(window.get(), Qt::CTRL | Qt::Key_S, [window = window.get(), picture, program] {
+        savePictureWithDialog(window, *picture, program);
+    });
+    setTabChain(window.get(), design.tabChain);
+    return window;
+}
+
+void ProgramWindow::placeBeside(QWidget* window) const
+{
+    const QRect frame = frameGeometry();
+    const QMargins decoration(geometry().left() - frame.left(), geometry().top() - frame.top(),
+        frame.right() - geometry().right(), frame.bottom() - geometry().bottom());
+    const QSize size = window->size().grownBy(decoration);
+    const QWidget* picture = designControl(*this, form_->windows().front()->picture);
+    const QRect chain(picture->mapToGlobal(QPoint(0, 0)), picture->size());
+    const core::ScreenRect to = core::placeBeside(
+        screenRect(frame), screenRect(chain), size.width(), size.height(), screenRect(screen()->availableGeometry()));
+    window->move(static_cast<int>(to.left), static_cast<int>(to.top));
+}
+
+bool ProgramWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Gesture) {
+        const auto* hold
+            = static_cast<QTapAndHoldGesture*>(static_cast<QGestureEvent*>(event)->gesture(Qt::TapAndHoldGesture));
+        if (hold != nullptr && hold->state() == Qt::GestureFinished) {
+            const QPoint at = mapFromGlobal(hold->position().toPoint());
+            if (isPanel(childAt(at))) {
+                showPanelMenu(at);
+            }
+        }
+        return true;
+    }
+    return ScaledForm::event(event);
+}
+
+void ProgramWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (isPanel(childAt(event->pos()))) {
+        showPanelMenu(event->pos());
+    }
+}
+
+void ProgramWindow::showPanelMenu(QPoint at)
+{
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* recorder = menu->addAction(QStringLiteral("Messschreiber"), QKeySequence(Qt::Key_F9), this, [this] {
+        react(form_->switchRecorder());
+    });
+    recorder->setCheckable(true);
+    const QWidget* shown = infoWindow(core::RecorderWindow::name);
+    recorder->setChecked(shown != nullptr && shown->isVisible());
+    menu->popup(mapToGlobal(at));
 }
 
 QWidget* ProgramWindow::infoWindow(const char* name) const

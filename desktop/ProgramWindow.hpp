@@ -40,15 +40,25 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     core::ProgramForm& programForm() { return *form_; }
 
 private:
     // Sends the events of a window's controls to the handlers.
     void connectControls(QWidget* window, const core::FormDesign& design);
     void handle(const core::FormEvent& event);
+    void react(const core::Reaction& reaction);
     void showView();
     void showPassView();
+    void showWindowView(const char* name);
     void open(const char* name);
+    // Makes another window of the program from its design.
+    std::unique_ptr<QWidget> makeWindow(const core::FormDesign& design);
+    // Puts a window that opens beside the main window where it leaves the picture clear.
+    void placeBeside(QWidget* window) const;
+    // The panel's menu, at a point of the window: the chart recorder.
+    void showPanelMenu(QPoint at);
 
     std::unique_ptr<core::ProgramForm> form_;
     QSizeF screenTwips_;

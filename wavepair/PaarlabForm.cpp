@@ -8,7 +8,7 @@ namespace wavepair {
 
 std::vector<const core::FormDesign*> PaarlabForm::windows() const
 {
-    return {&form1Design()};
+    return {&form1Design(), &recorderWindow_.design()};
 }
 
 core::FormLoad PaarlabForm::geometry(double screenWidth, double screenHeight) const
@@ -16,10 +16,12 @@ core::FormLoad PaarlabForm::geometry(double screenWidth, double screenHeight) co
     return form1Load(screenWidth, screenHeight);
 }
 
-void PaarlabForm::attach(const char* picture, core::Canvas& canvas)
+void PaarlabForm::attach(const char* picture, core::Picture& canvas)
 {
     const std::string_view name(picture);
-    if (name == "Picture1") {
+    if (name == core::RecorderWindow::plotName) {
+        recorderWindow_.attach(canvas);
+    } else if (name == "Picture1") {
         picture1_ = &canvas;
     } else if (name == "Picture2") {
         picture2_ = &canvas;
@@ -59,16 +61,27 @@ core::Reaction PaarlabForm::handle(const core::FormEvent& event)
         {core::FormEvent::mouseMove, "Picture3", nullptr, nullptr, &F::Picture3_MouseMove},
         {core::FormEvent::mouseUp, "Picture3", nullptr, nullptr, &F::Picture3_MouseUp},
     };
+    if (std::string_view(event.window) == core::RecorderWindow::name) {
+        return recorderWindow_.handle(event);
+    }
     // "Ende" ends the program.
     if (event.kind == core::FormEvent::click && std::string_view(event.control) == "Command1") {
         return {.end = true};
     }
     core::dispatch<F>(*this, handlers, event);
+    // What the handler changed of the drive or the recording shows at once.
+    if (recorderWindow_.isOpen() && (event.kind == core::FormEvent::click || event.kind == core::FormEvent::change)) {
+        recorderWindow_.refresh();
+    }
     return {};
 }
 
-void PaarlabForm::redraw(const char* /*picture*/)
+void PaarlabForm::redraw(const char* picture)
 {
+    if (std::string_view(picture) == core::RecorderWindow::plotName) {
+        recorderWindow_.refresh();
+        return;
+    }
     // The pictograms are drawn again, the rows by the next pass.
     Form_Paint();
 }
@@ -80,12 +93,29 @@ void PaarlabForm::Form_Paint()
 
 bool PaarlabForm::pass()
 {
-    return program_.pass(*picture1_);
+    const bool ran = program_.pass(*picture1_);
+    if (ran) {
+        recorderWindow_.afterPass();
+    }
+    return ran;
 }
 
 void PaarlabForm::singleStep()
 {
     program_.singleStep(*picture1_);
+    if (recorderWindow_.isOpen()) {
+        recorderWindow_.refresh();
+    }
+}
+
+core::FormView PaarlabForm::windowView(const char* window) const
+{
+    return std::string_view(window) == core::RecorderWindow::name ? recorderWindow_.view() : core::FormView{};
+}
+
+const char* PaarlabForm::takeChangedWindow()
+{
+    return recorderWindow_.takeViewDue() ? core::RecorderWindow::name : nullptr;
 }
 
 core::FormView PaarlabForm::view() const

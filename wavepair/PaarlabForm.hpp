@@ -3,16 +3,17 @@
 #include "WavePairProgram.hpp"
 
 #include "core/ProgramForm.hpp"
+#include "core/RecorderWindow.hpp"
 
 namespace wavepair {
 
 // PAARLAB's window and handlers without a toolkit: each handler hands its
 // event to the program, which draws on the display and its two fields.
-class PaarlabForm : public core::ProgramForm {
+class PaarlabForm : public core::ProgramForm, private core::RecorderHost {
 public:
     std::vector<const core::FormDesign*> windows() const override;
     core::FormLoad geometry(double screenWidth, double screenHeight) const override;
-    void attach(const char* picture, core::Canvas& canvas) override;
+    void attach(const char* picture, core::Picture& canvas) override;
 
     void Form_Load() override;
     core::Reaction handle(const core::FormEvent& event) override;
@@ -23,6 +24,9 @@ public:
     bool running() const override { return program_.running(); }
 
     core::FormView view() const override;
+    core::FormView windowView(const char* window) const override;
+    const char* takeChangedWindow() override;
+    core::Reaction switchRecorder() override { return recorderWindow_.toggle(); }
     std::vector<core::StateText> stateTexts() const override;
     double handHeight() const override { return program_.model().y[0]; }
 
@@ -47,12 +51,18 @@ public:
     void Form_Paint();
 
 private:
+    core::Recorder& openRecorder() override { return program_.openRecorder(); }
+    void closeRecorder() override { program_.closeRecorder(); }
+    core::Recorder* recorder() override { return program_.recorder(); }
+    void showFollowed() override { program_.showFollowed(*picture1_); }
+
     WavePairCanvases pictures() const;
 
     WavePairProgram program_;
     core::Canvas* picture1_ = nullptr;
     core::Canvas* picture2_ = nullptr;
     core::Canvas* picture3_ = nullptr;
+    core::RecorderWindow recorderWindow_{"PAARLAB", WavePairModel::lastMass, *this};
 };
 
 } // namespace wavepair

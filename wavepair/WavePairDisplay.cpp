@@ -25,7 +25,8 @@ RowsDrawn rowsDrawnBy(const WavePairModel& model)
     return {model.showLongitudinal == 1, model.showTransverse == 1};
 }
 
-void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, float x)
+void eraseMarkerLine(
+    const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, float x, const DotColours& colours)
 {
     picture1.setDrawWidth(markerLineWidth);
     picture1.Line(x, markerTop, x, markerBottom, displayBackground);
@@ -37,27 +38,42 @@ void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, core::Canvas& p
     };
     for (int i = 0; i < WavePairModel::lastMass; i += 2) {
         const float longitudinal = longitudinalX(i, model.yDrawn[i]);
+        const core::Rgb colour = colours.at(static_cast<std::size_t>(i));
         if (rows.longitudinal && crossed(longitudinal)) {
-            picture1.PSet(longitudinal, longitudinalRow, dotColour);
+            picture1.PSet(longitudinal, longitudinalRow, colour);
         }
         const auto transverse = static_cast<float>(i + 1);
         if (rows.transverse && crossed(transverse)) {
-            picture1.PSet(transverse, transverseY(model.yDrawn[i]), dotColour);
+            picture1.PSet(transverse, transverseY(model.yDrawn[i]), colour);
         }
     }
 }
 
-void drawWaves(WavePairModel& model, core::Canvas& picture1)
+void redrawDots(const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, int i, core::Rgb colour)
+{
+    if (i % 2 != 0) {
+        return;
+    }
+    if (rows.longitudinal) {
+        picture1.PSet(longitudinalX(i, model.yDrawn[i]), longitudinalRow, colour);
+    }
+    if (rows.transverse) {
+        picture1.PSet(static_cast<float>(i + 1), transverseY(model.yDrawn[i]), colour);
+    }
+}
+
+void drawWaves(WavePairModel& model, core::Canvas& picture1, const DotColours& colours)
 {
     for (int i = 0; i < WavePairModel::lastMass; i += 2) {
+        const core::Rgb colour = colours[static_cast<std::size_t>(i)];
         if (model.showLongitudinal == 1) {
             picture1.PSet(longitudinalX(i, model.yDrawn[i]), longitudinalRow, displayBackground);
-            picture1.PSet(longitudinalX(i, model.y[i]), longitudinalRow, dotColour);
+            picture1.PSet(longitudinalX(i, model.y[i]), longitudinalRow, colour);
         }
         if (model.showTransverse == 1) {
             const auto x = static_cast<float>(i + 1);
             picture1.PSet(x, transverseY(model.yDrawn[i]), displayBackground);
-            picture1.PSet(x, transverseY(model.y[i]), dotColour);
+            picture1.PSet(x, transverseY(model.y[i]), colour);
         }
         model.yDrawn[i] = model.y[i];
     }

@@ -4,6 +4,8 @@
 
 #include "core/Canvas.hpp"
 
+#include <array>
+
 namespace wavepair {
 
 inline constexpr core::Rgb displayBackground = core::RGB(255, 255, 224);
@@ -23,10 +25,13 @@ inline constexpr float markerBottom = -5.0F;
 inline constexpr float longitudinalRow = -1.0F;
 inline constexpr float transverseRow = 1.0F;
 
+// Each mass's dot colour by index; value-initialised, all black.
+using DotColours = std::array<core::Rgb, WavePairModel::lastMass + 1>;
+
 // The drawing step of a pass: for every second mass the dots of the rows that
 // are on are erased where they were last drawn and drawn where they are now;
 // yDrawn records where, whether a row is on or not.
-void drawWaves(WavePairModel& model, core::Canvas& picture1);
+void drawWaves(WavePairModel& model, core::Canvas& picture1, const DotColours& colours = {});
 
 // The rows the passes have left on the display; clearing it takes them away.
 struct RowsDrawn {
@@ -39,7 +44,12 @@ RowsDrawn rowsDrawnBy(const WavePairModel& model);
 // draws again, where they were last drawn, the dots it ran through, so a
 // halted picture stays whole. While running the next pass would redraw them
 // just the same.
-void eraseMarkerLine(const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, float x);
+void eraseMarkerLine(
+    const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, float x, const DotColours& colours = {});
+
+// Draws mass i's dots again where they were last drawn, in another colour;
+// only every second mass has dots.
+void redrawDots(const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, int i, core::Rgb colour);
 
 // The two pictograms: a loudspeaker on the longitudinal field, a vertical
 // double arrow with a rest mark on the hand-excitation field.

@@ -2,6 +2,8 @@
 
 #include "WavePairDisplay.hpp"
 
+#include "core/RecorderForm.hpp"
+
 #include <cmath>
 
 namespace wavepair {
@@ -62,7 +64,7 @@ void WavePairProgram::advanceAndDraw(core::Canvas& picture1)
     if (recorder_) {
         recorder_->take(model_.y, driveState());
     }
-    drawWaves(model_, picture1);
+    drawWaves(model_, picture1, dotColours_);
     drawn_ = rowsDrawnBy(model_);
     picture1.setDrawWidth(dotWidth);
 }
@@ -120,11 +122,24 @@ void WavePairProgram::clear(core::Canvas& picture1)
     }
 }
 
-void WavePairProgram::openRecorder()
+core::Recorder& WavePairProgram::openRecorder()
 {
     if (!recorder_) {
         recorder_.emplace(smallestDt, WavePairModel::lastMass);
     }
+    return *recorder_;
+}
+
+void WavePairProgram::showFollowed(core::Canvas& picture1)
+{
+    DotColours colours{};
+    core::followedColours(recorder(), colours, dotColour);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        if (colours[i] != dotColours_[i]) {
+            redrawDots(model_, drawn_, picture1, static_cast<int>(i), colours[i]);
+        }
+    }
+    dotColours_ = colours;
 }
 
 core::DriveState WavePairProgram::driveState() const
@@ -176,7 +191,7 @@ void WavePairProgram::markerDown(int button, float x, core::Canvas& picture1)
 void WavePairProgram::markerMove(int button, float x, core::Canvas& picture1)
 {
     if (button == 1 || button == 2) {
-        eraseMarkerLine(model_, drawn_, picture1, markerX_);
+        eraseMarkerLine(model_, drawn_, picture1, markerX_, dotColours_);
         drawMarkerLine(picture1, x, picture1.ForeColor());
         markerX_ = x;
     }
@@ -187,8 +202,8 @@ void WavePairProgram::markerUp(int button, float x, core::Canvas& picture1)
     if (button == 1) {
         // Where no move reported the release point, the line still stands
         // where it was last drawn.
-        eraseMarkerLine(model_, drawn_, picture1, x);
-        eraseMarkerLine(model_, drawn_, picture1, markerX_);
+        eraseMarkerLine(model_, drawn_, picture1, x, dotColours_);
+        eraseMarkerLine(model_, drawn_, picture1, markerX_, dotColours_);
     }
 }
 

@@ -1,0 +1,139 @@
+#include "RecorderWindow.hpp"
+
+#include "RecorderForm.hpp"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace core {
+
+namespace {
+
+// At 120 passes a second: the plot scrolls 30 times and the values change
+// four times a second, which a class can still read.
+constexpr int passesPerPlot = 4;
+constexpr int passesPerView = 30;
+
+constexpr const char* massScrolls[followedMasses] = {"HScroll1", "HScroll2", "HScroll3"};
+constexpr const char* windowOptions[windowLengths.size()] = {"Option1", "Option2", "Option3", "Option4"};
+
+} // namespace
+
+RecorderWindow::RecorderWindow(const char* program, int lastMass, RecorderHost& host)
+    : design_(recorderDesign(program, lastMass))
+    , host_(host)
+{
+    for (std::size_t slot = 0; slot < followedMasses; ++slot) {
+        const auto scroll = std::find_if(design_.controls.begin(), design_.controls.end(), [slot](const auto& c) {
+            return std::string_view(c.name) == massScrolls[slot];
+        });
+        masses_.at(slot) = scroll->scroll.value;
+    }
+}
+
+void RecorderWindow::attach(Picture& plot)
+{
+    plot_ = &plot;
+    drawPlot();
+}
+
+Reaction RecorderWindow::toggle()
+{
+    if (isOpen()) {
+        host_.closeRecorder();
+        host_.showFollowed();
+        return {.close = name};
+    }
+    Recorder& recorder = host_.openRecorder();
+    for (std::size_t slot = 0; slot < followedMasses; ++slot) {
+        recorder.follow(static_cast<int>(slot), masses_.at(slot));
+    }
+    recorder.showDrivenEnd(drivenEndShown_);
+    recorder.setWindow(window_);
+    host_.showFollowed();
+    refresh();
+    return {.open = name};
+}
+
+Reaction RecorderWindow::handle(const FormEvent& event)
+{
+    Recorder* recorder = host_.recorder();
+    if (recorder == nullptr) {
+        return {};
+    }
+    const std::string_view control(event.control);
+    Reaction reaction;
+    if (event.kind == FormEvent::unload) {
+        host_.closeRecorder();
+        host_.showFollowed();
+        return {};
+    }
+    if (event.kind == FormEvent::change) {
+        for (std::size_t slot = 0; slot < followedMasses; ++slot) {
+            if (control == massScrolls[slot]) {
+                masses_.at(slot) = event.value;
+                recorder->follow(static_cast<int>(slot), event.value);
+                host_.showFollowed();
+            }
+        }
+    } else if (event.kind == FormEvent::click) {
+        if (control == "Command1") {
+            drivenEndShown_ = !drivenEndShown_;
+            recorder->showDrivenEnd(drivenEndShown_);
+        } else if (control == "Command2") {
+            reaction.save = TextFile{
+                "Messwerte speichern", std::string(design_.program) + " Messwerte", "csv", recordingCsv(*recorder)};
+        }
+        for (std::size_t k = 0; k < windowLengths.size(); ++k) {
+            if (control == windowOptions[k]) {
+                window_ = windowLengths.at(k);
+                recorder->setWindow(window_);
+            }
+        }
+    }
+    refresh();
+    return reaction;
+}
+
+void RecorderWindow::afterPass()
+{
+    if (!isOpen()) {
+        return;
+    }
+    ++passes_;
+    if (passes_ % passesPerPlot == 0) {
+        drawPlot();
+    }
+    if (passes_ >= passesPerView) {
+        passes_ = 0;
+        viewDue_ = true;
+    }
+}
+
+void RecorderWindow::refresh()
+{
+    drawPlot();
+    viewDue_ = true;
+}
+
+bool RecorderWindow::takeViewDue()
+{
+    return std::exchange(viewDue_, false) && isOpen();
+}
+
+FormView RecorderWindow::view() const
+{
+    const Recorder* recorder = host_.recorder();
+    return recorder == nullptr ? FormView{} : recorderView(*recorder);
+}
+
+void RecorderWindow::drawPlot()
+{
+    if (const Recorder* recorder = host_.recorder(); recorder != nullptr && plot_ != nullptr) {
+        drawRecording(*plot_, *recorder);
+    }
+}
+
+} // namespace core
