@@ -254,6 +254,14 @@ FormDesign recorderDesign(const char* program, int lastMass)
 
 FormView recorderView(const Recorder& recorder)
 {
+    FormView shows = recorderValues(recorder);
+    const std::vector<ControlState> labels = plotLabels(recorder);
+    shows.controls.insert(shows.controls.end(), labels.begin(), labels.end());
+    return shows;
+}
+
+FormView recorderValues(const Recorder& recorder)
+{
     FormView shows;
     std::vector<ControlState>& c = shows.controls;
     const Readings measuredValues = measured(recorder);
@@ -273,21 +281,30 @@ FormView recorderView(const Recorder& recorder)
     c.push_back({.control = "PredictedLag", .caption = valueText(predictedValues.pair.lag, 2, " ZE")});
     // Mass spacings per time unit; the phase speed, not the speed of a pulse's front.
     c.push_back({.control = "MeasuredSpeed", .caption = valueText(measuredValues.pair.speed, 3, " Abstände/ZE")});
+    // The wavelength beside it: masses half of it apart measure the
+    // travelling wave's speed, whatever the damped end sends back.
     c.push_back({.control = "PredictedSpeed",
         .caption = predictedValues.pairFading || !predictedValues.pair.speed
             ? speedText(predictedValues)
-            : speedText(predictedValues) + " Abstände/ZE"});
+            : speedText(predictedValues) + " Abstände/ZE, λ = " + fixedText(*predictedValues.pair.wavelength, 1)});
     c.push_back({.control = "Command1", .back = recorder.drivenEndShown() ? red : grey});
     for (std::size_t k = 0; k < windowLengths.size(); ++k) {
         c.push_back({.control = windowOptions[k], .checked = windowLengths.at(k) == recorder.window()});
     }
+    return shows;
+}
 
+std::vector<ControlState> plotLabels(const Recorder& recorder)
+{
+    std::vector<ControlState> c;
     const PlotFrame frame = frameOf(recorder);
     for (int k = 0; k <= timeDivisions; ++k) {
         const std::optional<double> t = gridTime(frame, k);
+        // The axis's caption "t in ZE" takes the place of a number at the right end.
+        const bool shown = t && *t - frame.start < 0.85 * frame.window;
         c.push_back({.control = timeTicks[k],
             .caption = fixedText(t.value_or(0), 0),
-            .visible = t.has_value(),
+            .visible = shown,
             .anchor = std::pair{t.value_or(0) - frame.start - 0.03 * frame.window, -1.05 * frame.yMax}});
     }
     const double yValues[3] = {frame.yMax, 0, -frame.yMax};
@@ -298,7 +315,7 @@ FormView recorderView(const Recorder& recorder)
     }
     c.push_back({.control = "AxisT", .anchor = std::pair{0.93 * frame.window, -1.05 * frame.yMax}});
     c.push_back({.control = "AxisY", .anchor = std::pair{0.01 * frame.window, 1.1 * frame.yMax}});
-    return shows;
+    return c;
 }
 
 void drawRecording(Picture& plot, const Recorder& recorder)

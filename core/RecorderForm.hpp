@@ -8,6 +8,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -34,6 +35,10 @@ FormDesign recorderDesign(const char* program, int lastMass);
 // What the window shows of the recorder: legend, the values read off and
 // predicted, the switches, and the axes' numbers at their places on the plot.
 FormView recorderView(const Recorder& recorder);
+// The same without the plot's labels, and those alone, which move with every
+// draw of the plot.
+FormView recorderValues(const Recorder& recorder);
+std::vector<ControlState> plotLabels(const Recorder& recorder);
 
 // The plot over the last window of the recording into the picture, whose
 // user scale it sets: a light grid, the axes and each trace in its colour.

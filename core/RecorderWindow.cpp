@@ -11,8 +11,8 @@ namespace core {
 
 namespace {
 
-// At 120 passes a second: the plot scrolls 30 times and the values change
-// four times a second, which a class can still read.
+// At 120 passes a second: the plot scrolls 30 times a second, its labels with
+// it, and the values change four times a second, which a class can still read.
 constexpr int passesPerPlot = 4;
 constexpr int passesPerView = 30;
 
@@ -103,17 +103,21 @@ void RecorderWindow::afterPass()
         return;
     }
     ++passes_;
-    if (passes_ % passesPerPlot == 0) {
-        drawPlot();
-    }
     if (passes_ >= passesPerView) {
         passes_ = 0;
+        values_ = recorderValues(*host_.recorder());
+    }
+    if (passes_ % passesPerPlot == 0) {
+        drawPlot();
         viewDue_ = true;
     }
 }
 
 void RecorderWindow::refresh()
 {
+    if (const Recorder* recorder = host_.recorder()) {
+        values_ = recorderValues(*recorder);
+    }
     drawPlot();
     viewDue_ = true;
 }
@@ -126,7 +130,13 @@ bool RecorderWindow::takeViewDue()
 FormView RecorderWindow::view() const
 {
     const Recorder* recorder = host_.recorder();
-    return recorder == nullptr ? FormView{} : recorderView(*recorder);
+    if (recorder == nullptr) {
+        return {};
+    }
+    FormView shows = values_;
+    const std::vector<ControlState> labels = plotLabels(*recorder);
+    shows.controls.insert(shows.controls.end(), labels.begin(), labels.end());
+    return shows;
 }
 
 void RecorderWindow::drawPlot()

@@ -58,6 +58,7 @@ private:
     int window_ = 100;
     int passes_ = 0;
     bool viewDue_ = false;
+    FormView values_; // read off and predicted a few times a second
 };
 
 } // namespace core

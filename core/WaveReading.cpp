@@ -224,7 +224,7 @@ Readings predicted(const Recorder& recorder)
         return readings;
     }
     const double lag = wave->wavenumber * (recorder.masses()[1] - recorder.masses()[0]) / drive.omega;
-    readings.pair = {lag - period * std::floor(lag / period), wave->speed};
+    readings.pair = {lag - period * std::floor(lag / period), wave->speed, wave->wavelength};
     return readings;
 }
 

@@ -39,8 +39,9 @@ struct TraceValues {
     std::optional<double> amplitude;
 };
 struct PairValues {
-    std::optional<double> lag;   // of the second mass behind the first, in [0, period)
-    std::optional<double> speed; // phase speed, mass spacings per time unit
+    std::optional<double> lag;        // of the second mass behind the first, in [0, period)
+    std::optional<double> speed;      // phase speed, mass spacings per time unit
+    std::optional<double> wavelength; // predicted only, mass spacings
 };
 struct Readings {
     std::array<TraceValues, traceCount> traces;

@@ -266,7 +266,7 @@ TEST(RecorderForm, PredictionTextsForTheChainsBehaviour)
         const char* speed;
     };
     const Row rows[] = {
-        {chain::ballSpringRestoring, 25, "0,998 Abstände/ZE"},
+        {chain::ballSpringRestoring, 25, "0,998 Abstände/ZE, λ = 25,0"},
         {chain::pendulumRestoring, 25, "keine Welle (unterhalb der Grenzfrequenz)"},
     };
     for (const Row& row : rows) {
