@@ -124,6 +124,11 @@ ProgramWindow::ProgramWindow(std::unique_ptr<core::ProgramForm> form, QSizeF scr
             }});
     // A finger held on the panel opens its menu, as the right button does.
     grabGesture(Qt::TapAndHoldGesture);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (isPanel(label)) {
+            label->installEventFilter(this);
+        }
+    }
 }
 
 ProgramWindow::~ProgramWindow() = default;
@@ -334,6 +339,19 @@ void ProgramWindow::contextMenuEvent(QContextMenuEvent* event)
     if (isPanel(childAt(event->pos()))) {
         showPanelMenu(event->pos());
     }
+}
+
+bool ProgramWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Labels keep the mouse to themselves; on the panel they still open its menu.
+    if (event->type() == QEvent::ContextMenu) {
+        const QPoint at = mapFromGlobal(static_cast<QContextMenuEvent*>(event)->globalPos());
+        if (isPanel(childAt(at))) {
+            showPanelMenu(at);
+            return true;
+        }
+    }
+    return ScaledForm::eventFilter(watched, event);
 }
 
 void ProgramWindow::showPanelMenu(QPoint at)

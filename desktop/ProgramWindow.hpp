@@ -42,6 +42,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     core::ProgramForm& programForm() { return *form_; }
 
 private:

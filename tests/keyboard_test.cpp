@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFocusFrame>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -130,6 +131,37 @@ template <typename Form> void singleStep()
     QCOMPARE(m.y, expected.y); // and stays halted
 }
 
+// F9 and the panel's menu open and close the recorder; the picture keeps its
+// right button for the tape and shows no menu.
+template <typename Form> void recorderSwitch(const char* panelLabel)
+{
+    Active<Form> w;
+    const auto recorder = [&w] {
+        return w.form.infoWindow("Messschreiber");
+    };
+    w.key(Qt::Key_F9);
+    QVERIFY(recorder() != nullptr && recorder()->isVisible());
+    QCOMPARE(formDriver::caption(*recorder(), "Legend1"), QStringLiteral("Masse 10"));
+    QTest::keyClick(recorder(), Qt::Key_F9);
+    QVERIFY(!recorder()->isVisible());
+
+    const auto menuAt = [](QWidget* under) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), under->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(under, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    QCOMPARE(menuAt(w.picture()), nullptr);
+    QMenu* menu = menuAt(w.template get<>(panelLabel));
+    QVERIFY(menu != nullptr);
+    menu->actions().first()->trigger();
+    menu->close();
+    QVERIFY(recorder()->isVisible());
+    recorder()->close(); // the title bar's close button
+    QVERIFY(!recorder()->isVisible());
+    w.key(Qt::Key_F9);
+    QVERIFY(recorder()->isVisible());
+}
+
 } // namespace
 
 class KeyboardTest : public QObject {
@@ -156,6 +188,12 @@ private slots:
     {
         handKeys<chain::Form1>("Picture1", 3.0);
         handKeys<wavepair::Form1>("Picture3", 1.9);
+    }
+
+    void recorderOpensByF9AndThePanelMenuNotOnThePicture()
+    {
+        recorderSwitch<chain::Form1>("Label1");
+        recorderSwitch<wavepair::Form1>("Label1");
     }
 
     void singleStepRunsOnePassOnlyWhileHalted()

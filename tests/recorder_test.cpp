@@ -4,6 +4,7 @@
 #include "core/Picture.hpp"
 #include "core/RecorderForm.hpp"
 #include "core/WaveReading.hpp"
+#include "core/WindowPlace.hpp"
 #include "core/Zoom.hpp"
 #include "wavepair/PairForms.hpp"
 #include "wavepair/WavePairProgram.hpp"
@@ -93,11 +94,14 @@ template <typename Program> void expectOneSamplePerPass(const core::FormDesign& 
     EXPECT_GE(static_cast<double>(recorder.capacity()) * run.program.model().dt, core::windowLengths.back());
 }
 
+// A followed mass's dot shows in its trace's colour while the recorder is
+// open; closed, the surface is pixel for pixel that of a run without it.
 template <typename Program> void expectSamePixels()
 {
     Program closed;
     Program open;
-    open.program.openRecorder();
+    open.program.openRecorder().follow(0, 10);
+    open.program.showFollowed(open.picture);
     for (Program* run : {&closed, &open}) {
         run->excite();
         for (int k = 0; k < 300; ++k) {
@@ -107,6 +111,12 @@ template <typename Program> void expectSamePixels()
     const core::Raster& a = closed.picture.raster();
     const core::Raster& b = open.picture.raster();
     const auto count = static_cast<std::size_t>(a.width()) * static_cast<std::size_t>(a.height());
+    open.picture.raster().drawHeldDot();
+    EXPECT_GT(std::count(b.pixels(), b.pixels() + count, core::Picture::pixelValue(core::traceColours[0])), 0);
+    open.program.closeRecorder();
+    open.program.showFollowed(open.picture);
+    closed.picture.raster().drawHeldDot();
+    open.picture.raster().drawHeldDot();
     EXPECT_TRUE(std::equal(a.pixels(), a.pixels() + count, b.pixels()));
 }
 
@@ -136,7 +146,7 @@ TEST(Recorder, OneSamplePerPassNoneHaltedNoneAfterLoeschen)
     expectOneSamplePerPass<Pair>(wavepair::form1Design());
 }
 
-TEST(Recorder, RecordingLeavesTheSurfaceAsItWas)
+TEST(Recorder, FollowedDotsInColourThenBlackAsWithoutRecorder)
 {
     core::zoom::setFactor(1);
     expectSamePixels<Chain>();
@@ -405,5 +415,28 @@ TEST(RecorderForm, PolylineFillsEachColumnOverTheLinesSpan)
         EXPECT_EQ(seen.top, row.bounds.top);
         EXPECT_EQ(right, row.bounds.right());
         EXPECT_EQ(bottom, row.bounds.bottom());
+    }
+}
+
+TEST(WindowPlace, BesideTheMainWindowWhereThereIsRoomElseOffThePicture)
+{
+    const core::ScreenRect area{0, 0, 1920, 1080};
+    struct Row {
+        core::ScreenRect main;
+        core::ScreenRect picture;
+        double left;
+        double top;
+    };
+    const Row rows[] = {
+        {{0, 0, 1024, 768}, {0, 0, 1024, 500}, 1024, 0},      // right of it
+        {{900, 0, 1020, 500}, {900, 0, 1020, 300}, 900, 500}, // below it
+        {{1000, 0, 920, 1080}, {1000, 0, 920, 700}, 200, 0},  // left of it
+        {{0, 0, 1920, 1080}, {0, 0, 1920, 700}, 1120, 580},   // full screen: off the picture's bottom
+        {{0, 0, 1920, 1080}, {0, 400, 1920, 680}, 1120, 0},   // picture below: the top corner
+    };
+    for (const Row& r : rows) {
+        const core::ScreenRect at = core::placeBeside(r.main, r.picture, 800, 500, area);
+        EXPECT_EQ(at.left, r.left);
+        EXPECT_EQ(at.top, r.top);
     }
 }
