@@ -89,6 +89,12 @@ private slots:
         QCOMPARE(desktop::savePicture(d.picture.image(), path), QString());
         QVERIFY(samePixels(QImage(path, "png"), d.picture.image()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+
+        const std::string csv = "t in ZE;Masse 10\r\n0,5000;-0,012000\r\n";
+        QFile text(dir.filePath(QStringLiteral("Messwerte.csv")));
+        QCOMPARE(desktop::saveText(csv, text.fileName()), QString());
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QCOMPARE(text.readAll().toStdString(), csv);
     }
 
     void aFailedSaveSaysWhyAndLeavesNoFile_data()
@@ -115,6 +121,7 @@ private slots:
         const QString error = desktop::savePicture(d.picture.image(), path);
         QVERIFY(error.startsWith(QStringLiteral("Das Bild konnte nicht unter")));
         QVERIFY2(error.contains(QStringLiteral(" gespeichert werden. ")), qPrintable(error));
+        QVERIFY(desktop::saveText("t in ZE\r\n", path).startsWith(QStringLiteral("Die Datei konnte nicht unter")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
             (QStringList{QStringLiteral("file"), QStringLiteral("folder")}));
         QCOMPARE(QDir(dir.filePath(QStringLiteral("folder"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),

@@ -34,6 +34,9 @@ SoakResult soakWavePair(std::int64_t passes)
         core::drawRecording(plot, recorder);
         recorder.setWindow(core::windowLengths.at(static_cast<std::size_t>(which) % core::windowLengths.size()));
         core::recorderView(recorder);
+        // The third trace wanders along the chain, its dot coloured and given back.
+        recorder.follow(2, which % (recorder.lastMass() + 1));
+        program.showFollowed(picture1);
         switch (which % 8) {
         case 0:
             program.switchExcitation(picture1);
