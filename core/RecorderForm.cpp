@@ -37,18 +37,14 @@ const char* const timeTicks[timeDivisions + 1] = {"TickT0", "TickT1", "TickT2", 
 const char* const yTicks[3] = {"TickY0", "TickY1", "TickY2"};
 const char* const windowOptions[windowLengths.size()] = {"Option1", "Option2", "Option3", "Option4"};
 
-// The part of the recording the plot shows, and the height of its y axis.
-struct PlotFrame {
-    double start = 0;
-    double window = 100;
-    double yMax = yRanges.front();
-};
-
 bool followed(const Recorder& recorder, std::size_t trace)
 {
     return trace == drivenEndTrace ? recorder.drivenEndShown() : recorder.masses().at(trace) > 0;
 }
 
+// The window moves on by a grid division when the newest sample reaches its
+// right edge, so between moves the plot only grows at the right and a pass
+// repaints a few pixels, not the whole plot.
 PlotFrame frameOf(const Recorder& recorder)
 {
     PlotFrame frame;
@@ -56,7 +52,8 @@ PlotFrame frameOf(const Recorder& recorder)
     if (recorder.size() == 0) {
         return frame;
     }
-    frame.start = std::max(0.0, recorder.newest().t - frame.window);
+    const double step = frame.window / timeDivisions;
+    frame.start = std::max(0.0, (std::floor(recorder.newest().t / step) + 1) * step - frame.window);
     double largest = 0;
     for (std::size_t i = recorder.size(); i-- > 0 && recorder.at(i).t >= frame.start;) {
         for (std::size_t trace = 0; trace < traceCount; ++trace) {
@@ -73,11 +70,11 @@ PlotFrame frameOf(const Recorder& recorder)
 }
 
 // The k-th vertical grid line's time, at a multiple of a fifth of the
-// window; none where it falls past the window's end.
+// window, as the window's start is; none where it falls past the window's end.
 std::optional<double> gridTime(const PlotFrame& frame, int k)
 {
     const double step = frame.window / timeDivisions;
-    const double t = (std::ceil(frame.start / step) + k) * step;
+    const double t = (std::round(frame.start / step) + k) * step;
     if (t > frame.start + frame.window + 1e-9) {
         return {};
     }
@@ -300,8 +297,8 @@ std::vector<ControlState> plotLabels(const Recorder& recorder)
     const PlotFrame frame = frameOf(recorder);
     for (int k = 0; k <= timeDivisions; ++k) {
         const std::optional<double> t = gridTime(frame, k);
-        // The axis's caption "t in ZE" takes the place of a number at the right end.
-        const bool shown = t && *t - frame.start < 0.85 * frame.window;
+        // The y axis's numbers stand at the left end, the caption "t in ZE" at the right.
+        const bool shown = t && *t - frame.start > 0.05 * frame.window && *t - frame.start < 0.85 * frame.window;
         c.push_back({.control = timeTicks[k],
             .caption = fixedText(t.value_or(0), 0),
             .visible = shown,
@@ -318,9 +315,61 @@ std::vector<ControlState> plotLabels(const Recorder& recorder)
     return c;
 }
 
+namespace {
+
+// Each followed trace through the samples from `first` on.
+void drawTraces(Picture& plot, const Recorder& recorder, const PlotFrame& frame, std::size_t first)
+{
+    plot.setDrawWidth(traceWidth);
+    std::vector<std::pair<float, float>> points;
+    points.reserve(recorder.size() - first);
+    for (std::size_t trace = 0; trace < traceCount; ++trace) {
+        if (!followed(recorder, trace)) {
+            continue;
+        }
+        points.clear();
+        for (std::size_t i = first; i < recorder.size(); ++i) {
+            const Sample& sample = recorder.at(i);
+            points.emplace_back(static_cast<float>(sample.t - frame.start),
+                static_cast<float>(std::clamp(sample.y[trace], -frame.yMax, frame.yMax)));
+        }
+        plot.Polyline(points, traceColours.at(trace));
+    }
+}
+
+// The sample drawn last, if the recording still has it.
+std::optional<std::size_t> sampleAt(const Recorder& recorder, double t)
+{
+    for (std::size_t i = recorder.size(); i-- > 0 && recorder.at(i).t >= t;) {
+        if (recorder.at(i).t == t) {
+            return i;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 void drawRecording(Picture& plot, const Recorder& recorder)
 {
+    PlotDrawn drawn;
+    drawRecording(plot, recorder, drawn);
+}
+
+bool drawRecording(Picture& plot, const Recorder& recorder, PlotDrawn& drawn)
+{
     const PlotFrame frame = frameOf(recorder);
+    const PlotDrawn now{
+        frame, recorder.masses(), recorder.drivenEndShown(), recorder.size() > 0 ? recorder.newest().t : -1};
+    if (recorder.size() > 0 && drawn.frame == now.frame && drawn.masses == now.masses
+        && drawn.drivenEnd == now.drivenEnd) {
+        if (const std::optional<std::size_t> last = sampleAt(recorder, drawn.lastTime)) {
+            drawTraces(plot, recorder, frame, *last);
+            drawn = now;
+            return false;
+        }
+    }
+    drawn = now;
     plot.setScale(scaleOf(frame));
     plot.setBackColor(plotBackground);
     const auto w = static_cast<float>(frame.window);
@@ -339,25 +388,12 @@ void drawRecording(Picture& plot, const Recorder& recorder)
     plot.Line(0, 0, w, 0, axisColour);
     plot.Line(0, -top, 0, top, axisColour);
 
-    plot.setDrawWidth(traceWidth);
     std::size_t first = recorder.size();
     while (first > 0 && recorder.at(first - 1).t >= frame.start) {
         --first;
     }
-    std::vector<std::pair<float, float>> points;
-    points.reserve(recorder.size() - first);
-    for (std::size_t trace = 0; trace < traceCount; ++trace) {
-        if (!followed(recorder, trace)) {
-            continue;
-        }
-        points.clear();
-        for (std::size_t i = first; i < recorder.size(); ++i) {
-            const Sample& sample = recorder.at(i);
-            points.emplace_back(static_cast<float>(sample.t - frame.start),
-                static_cast<float>(std::clamp(sample.y[trace], -frame.yMax, frame.yMax)));
-        }
-        plot.Polyline(points, traceColours.at(trace));
-    }
+    drawTraces(plot, recorder, frame, first);
+    return true;
 }
 
 std::string recordingCsv(const Recorder& recorder)

@@ -40,9 +40,29 @@ FormView recorderView(const Recorder& recorder);
 FormView recorderValues(const Recorder& recorder);
 std::vector<ControlState> plotLabels(const Recorder& recorder);
 
+// The part of the recording a plot shows and the height of its y axis.
+struct PlotFrame {
+    double start = 0;
+    double window = 100;
+    double yMax = 0.1;
+    friend bool operator==(const PlotFrame&, const PlotFrame&) = default;
+};
+
+// What a plot shows, down to the newest sample drawn.
+struct PlotDrawn {
+    PlotFrame frame;
+    std::array<int, followedMasses> masses{};
+    bool drivenEnd = false;
+    double lastTime = -1;
+};
+
 // The plot over the last window of the recording into the picture, whose
 // user scale it sets: a light grid, the axes and each trace in its colour.
 void drawRecording(Picture& plot, const Recorder& recorder);
+// The same after the plot showed `drawn`: where it still shows the same part
+// with the same traces, only the samples since are drawn. True when it was
+// drawn in full (its labels move then).
+bool drawRecording(Picture& plot, const Recorder& recorder, PlotDrawn& drawn);
 
 // The recording for a spreadsheet: a header naming the traces, then one row
 // per sample, time first, oldest first.

@@ -11,8 +11,8 @@ namespace core {
 
 namespace {
 
-// At 120 passes a second: the plot scrolls 30 times a second, its labels with
-// it, and the values change four times a second, which a class can still read.
+// At 120 passes a second: the plot grows 30 times a second, and the values
+// change four times a second, which a class can still read.
 constexpr int passesPerPlot = 4;
 constexpr int passesPerView = 30;
 
@@ -106,10 +106,10 @@ void RecorderWindow::afterPass()
     if (passes_ >= passesPerView) {
         passes_ = 0;
         values_ = recorderValues(*host_.recorder());
+        viewDue_ = true;
     }
     if (passes_ % passesPerPlot == 0) {
         drawPlot();
-        viewDue_ = true;
     }
 }
 
@@ -118,6 +118,7 @@ void RecorderWindow::refresh()
     if (const Recorder* recorder = host_.recorder()) {
         values_ = recorderValues(*recorder);
     }
+    drawn_ = {};
     drawPlot();
     viewDue_ = true;
 }
@@ -141,8 +142,9 @@ FormView RecorderWindow::view() const
 
 void RecorderWindow::drawPlot()
 {
+    // A plot drawn in full has moved on: its labels move with it.
     if (const Recorder* recorder = host_.recorder(); recorder != nullptr && plot_ != nullptr) {
-        drawRecording(*plot_, *recorder);
+        viewDue_ = drawRecording(*plot_, *recorder, drawn_) || viewDue_;
     }
 }
 

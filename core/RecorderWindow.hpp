@@ -4,6 +4,7 @@
 #include "Picture.hpp"
 #include "ProgramForm.hpp"
 #include "Recorder.hpp"
+#include "RecorderForm.hpp"
 
 #include <array>
 
@@ -59,6 +60,7 @@ private:
     int passes_ = 0;
     bool viewDue_ = false;
     FormView values_; // read off and predicted a few times a second
+    PlotDrawn drawn_;
 };
 
 } // namespace core
