@@ -3,6 +3,7 @@
 #include "core/ClassicLook.hpp"
 #include "core/KeyMap.hpp"
 #include "core/PictureName.hpp"
+#include "core/RecorderWindow.hpp"
 #include "core/TouchHold.hpp"
 #include "core/Twips.hpp"
 #include "core/WindowUnits.hpp"
@@ -92,6 +93,17 @@ constexpr DomKey domKeys[] = {
     {"ArrowDown", false, core::Key::down},
     {"Home", false, core::Key::home},
 };
+
+const char* domKeyName(core::KeyAction action)
+{
+    const auto binding
+        = std::find_if(std::begin(core::programKeys), std::end(core::programKeys), [&](const core::KeyBinding& b) {
+              return b.action == action;
+          });
+    return std::find_if(std::begin(domKeys), std::end(domKeys), [&](const DomKey& k) {
+        return k.key == binding->key;
+    })->name;
+}
 
 // The type a download is offered with; UTF-8, as the core writes its texts.
 const char* mediaType(std::string_view extension)
@@ -211,6 +223,9 @@ std::string WebForm::layout(int viewportWidth, int viewportHeight, double ratio)
     json.key("fitStep").value(core::classic::fitStep);
     json.key("fitSmallest").value(core::classic::fitSmallest);
     json.close('}');
+    // The panel's menu: the recorder's window, switched as its key does.
+    json.key("recorder").open('{').key("window").value(core::RecorderWindow::name);
+    json.key("key").value(domKeyName(core::KeyAction::recorder)).close('}');
     json.key("holdMs").value(core::touch::holdMilliseconds);
     json.key("still").value(core::touch::stillPixels * zoom);
     json.key("zoom").value(zoom);

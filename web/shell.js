@@ -767,6 +767,7 @@ function pressKey(key, ctrl) {
   if (done === null) {
     return false;
   }
+  closeMenu();
   if (done.copy) {
     shell.pictures[done.copy].canvas.toBlob((blob) => {
       navigator.clipboard.write([new ClipboardItem({'image/png': blob})]).catch(() => {});
@@ -783,6 +784,9 @@ document.addEventListener('keydown', (e) => {
   if (!shell.layout || shell.ended) {
     return;
   }
+  if (e.key === 'Escape') {
+    closeMenu();
+  }
   if (pressKey(e.key, e.ctrlKey || e.metaKey)) {
     e.preventDefault();
   }
@@ -796,11 +800,114 @@ function download(blob, file) {
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }
 
+// ---- the panel's menu ------------------------------------------------------
+
+// The panel is the main window's background and what only shows text on it;
+// the pictures, buttons and scroll bars keep the mouse's right button.
+function isPanel(target, root) {
+  const control = target.closest('.c');
+  if (control === null) {
+    return target === root;
+  }
+  const text = control.classList.contains('label') || control.classList.contains('frame');
+  return text && control.parentElement.closest('.picture') === null;
+}
+
+// The right button opens the menu on the panel, and so does a finger or pen
+// held still there as long as on a picture it gives the right button.
+function panelMenu(root) {
+  root.addEventListener('contextmenu', (e) => {
+    if (isPanel(e.target, root)) {
+      e.preventDefault();
+      showMenu(e.clientX, e.clientY);
+    }
+  });
+  let held = null;
+  const release = () => {
+    if (held) {
+      clearTimeout(held.timer);
+      held = null;
+    }
+  };
+  root.addEventListener('pointerdown', (e) => {
+    release();
+    if (e.pointerType === 'mouse' || !isPanel(e.target, root)) {
+      return;
+    }
+    e.preventDefault(); // no mouse press after it, which would take the open menu's focus
+    const at = {id: e.pointerId, x: e.clientX, y: e.clientY};
+    at.timer = setTimeout(() => {
+      held = null;
+      showMenu(at.x, at.y);
+    }, shell.layout.holdMs);
+    held = at;
+  });
+  root.addEventListener('pointermove', (e) => {
+    if (held && e.pointerId === held.id && Math.hypot(e.clientX - held.x, e.clientY - held.y) > shell.layout.still) {
+      release();
+    }
+  });
+  root.addEventListener('pointerup', release);
+  root.addEventListener('pointercancel', release);
+}
+
+function showMenu(x, y) {
+  closeMenu();
+  const entry = shell.layout.recorder;
+  const shown = shell.windows[entry.window] && !shell.windows[entry.window].root.hidden;
+  const menu = document.createElement('div');
+  menu.className = 'menu';
+  menu.setAttribute('role', 'menu');
+  Object.assign(menu.style, {fontFamily: families(), fontSize: px(shell.layout.font)});
+  const item = document.createElement('button');
+  item.type = 'button';
+  item.setAttribute('role', 'menuitemcheckbox');
+  item.setAttribute('aria-checked', shown);
+  item.setAttribute('aria-keyshortcuts', entry.key);
+  const parts = [shown ? '✓' : '', entry.window, entry.key].map((text) => {
+    const part = document.createElement('span');
+    part.textContent = text;
+    return part;
+  });
+  item.append(...parts);
+  item.addEventListener('click', () => {
+    closeMenu();
+    pressKey(entry.key, false);
+  });
+  menu.appendChild(item);
+  menu.addEventListener('focusout', (e) => {
+    if (!menu.contains(e.relatedTarget)) {
+      closeMenu();
+    }
+  });
+  document.getElementById('desk').appendChild(menu);
+  raise(menu);
+  Object.assign(menu.style, {left: px(x), top: px(y)});
+  keepOnScreen(menu);
+  shell.menu = menu;
+  item.focus();
+}
+
+function closeMenu() {
+  if (shell.menu) {
+    const menu = shell.menu;
+    shell.menu = null;
+    menu.remove();
+  }
+}
+
+document.addEventListener('pointerdown', (e) => {
+  if (shell.menu && !shell.menu.contains(e.target)) {
+    closeMenu();
+  }
+}, true);
+
 // ---- start and resize ------------------------------------------------------
 
 // At a new zoom every window is made again, the other windows as they were
 // shown or hidden, the open ones placed anew.
 function layOut() {
+  closeMenu();
   const values = {};
   const shown = {};
   for (const name of Object.keys(shell.windows)) {
@@ -827,6 +934,7 @@ function layOut() {
     controls[name].tabIndex = k + 1;
   });
   showValues(controls, values[layout.name] || {});
+  panelMenu(root);
   for (const name of Object.keys(shell.pictures)) {
     sizeCanvas(name);
   }
