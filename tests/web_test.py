@@ -21,6 +21,8 @@ del sys.argv[1:3]
 # The desktop's layout as form_design_test keeps it: controls in window pixels.
 DESIGN = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'form_design.txt')
 STEPS = 50
+FIRST_TRACE = (0, 114, 178)
+RECORDER = '[data-window=Messschreiber]'
 
 
 def desktop_place(screen, program, control):
@@ -56,8 +58,8 @@ class Page:
                 raise AssertionError('not within %s s: %s' % (seconds, condition))
             time.sleep(0.02)
 
-    def element(self, name):
-        return "document.querySelector('.main [data-name=\"%s\"]')" % name
+    def element(self, name, window='.main'):
+        return "document.querySelector('%s [data-name=\"%s\"]')" % (window, name)
 
     def rect(self, name):
         return self.js(self.element(name) + '.getBoundingClientRect().toJSON()')
@@ -80,8 +82,23 @@ class Page:
     def message(self):
         return self.js("document.getElementById('message').hidden ? '' : document.getElementById('message').textContent")
 
-    def click(self, name):
-        self.js(self.element(name) + '.click()')
+    def click(self, name, window='.main'):
+        self.js(self.element(name, window) + '.click()')
+
+    def panel_menu(self, finger):
+        """Opens the panel's menu beside the controls, then clicks its entry."""
+        x, y = 5, self.rect('Frame3D1')['bottom'] - 5
+        if finger:
+            self.touch('touchStart', x, y)
+            time.sleep(0.7)
+            self.touch('touchEnd')
+        else:
+            for kind, buttons in (('mousePressed', 2), ('mouseReleased', 0)):
+                self.cdp('Input.dispatchMouseEvent', type=kind, x=x, y=y, button='right', buttons=buttons,
+                         clickCount=1)
+        entry = self.js("document.querySelector('.menu button').getBoundingClientRect().toJSON()")
+        self.mouse('mousePressed', entry['x'] + 5, entry['y'] + 5, 1)
+        self.mouse('mouseReleased', entry['x'] + 5, entry['y'] + 5, 0)
 
     def pixels(self, picture):
         """The picture's canvas: how many of its pixels are dark, and a checksum of all."""
@@ -95,6 +112,22 @@ class Page:
             }
             return [dark, sum];
           })(""" + self.element(picture) + '.firstChild)')
+
+    def count(self, rgb, picture, window='.main'):
+        """How many pixels of the picture's canvas have that colour."""
+        return self.js('''(function (canvas) {
+            const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+            let n = 0;
+            for (let k = 0; k < data.length; k += 4) {
+              n += data[k] === %d && data[k + 1] === %d && data[k + 2] === %d ? 1 : 0;
+            }
+            return n;
+          })(%s.firstChild)''' % (*rgb, self.element(picture, window)))
+
+    def recorder(self):
+        """The recorder window's rectangle, None while it is hidden."""
+        return self.js("(w => w && !w.hidden ? w.getBoundingClientRect().toJSON() : null)"
+                       "(document.querySelector('%s'))" % RECORDER)
 
     def quit(self):
         self.driver.quit()
@@ -226,17 +259,66 @@ class WebEdition(unittest.TestCase):
         finally:
             page.quit()
 
-    def test_ctrl_s_downloads_the_picture_named_by_program_and_time(self):
-        self.page.cdp('Browser.setDownloadBehavior', behavior='allow', downloadPath=self.tmp)
-        self.page.open('kettlab')
-        self.page.key('s', 83, modifiers=2, key_code='KeyS')
-        end = time.monotonic() + 5
-        while not os.listdir(self.tmp) and time.monotonic() < end:
-            time.sleep(0.05)
-        names = os.listdir(self.tmp)
-        self.assertEqual(len(names), 1)
-        self.assertRegex(names[0], r'^KETTLAB \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$')
+    def test_downloads_are_named_by_program_and_time(self):
+        page = self.page
+        page.open('kettlab')
+        ctrl_s = lambda: page.key('s', 83, modifiers=2, key_code='KeyS')
+        time_and = r' \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.'
+        saves = (
+            (ctrl_s, '^KETTLAB' + time_and + 'png$', None),
+            (lambda: (page.key('F9', 120), page.js(page.element('Option1', RECORDER) + '.focus()'), ctrl_s()),
+             '^KETTLAB Messschreiber' + time_and + 'png$', None),
+            (lambda: page.click('Command2', RECORDER), '^KETTLAB Messwerte' + time_and + 'csv$',
+             't in ZE;Masse 10;Masse 22;Punkt 0\r\n'),
+        )
+        for save, name, first_line in saves:
+            with self.subTest(name):
+                folder = tempfile.mkdtemp(dir=self.tmp)
+                page.cdp('Browser.setDownloadBehavior', behavior='allow', downloadPath=folder)
+                save()
+                end = time.monotonic() + 5
+                while not [n for n in os.listdir(folder) if not n.endswith('.crdownload')] and time.monotonic() < end:
+                    time.sleep(0.05)
+                names = os.listdir(folder)
+                self.assertEqual(len(names), 1)
+                self.assertRegex(names[0], name)
+                if first_line:
+                    with open(os.path.join(folder, names[0]), encoding='utf-8', newline='') as file:
+                        self.assertEqual(file.readline(), first_line)
 
+    def test_the_recorder_opens_in_the_corner_covering_least_of_the_chain(self):
+        for width, height, covers in ((1024, 768, True), (1000, 1800, False)):
+            page = Page(width, height)
+            try:
+                with self.subTest(size=(width, height)):
+                    page.open('kettlab')
+                    page.key('F9', 120)
+                    window, chain = page.recorder(), page.rect('Picture1')
+                    self.assertEqual((window['right'], window['bottom']), (width, height))
+                    self.assertEqual(window['top'] < chain['bottom'], covers)
+            finally:
+                page.quit()
+
+    def test_the_recorder_plots_the_first_trace_in_its_colour_until_closed(self):
+        page = self.page
+        page.open('kettlab')
+        page.click('Command7')  # a wave, so no trace lies under another
+        closers = {
+            'close button': lambda: page.js("document.querySelector('%s .titlebar button').click()" % RECORDER),
+            'F9 inside it': lambda: (page.js(page.element('Option1', RECORDER) + '.focus()'), page.key('F9', 120)),
+            'right button on the panel': lambda: page.panel_menu(finger=False),
+            'finger held on the panel': lambda: page.panel_menu(finger=True),
+        }
+        for way, close in closers.items():
+            with self.subTest(way):
+                page.key('F9', 120)
+                self.assertIsNotNone(page.recorder())
+                page.wait('wellenlabor.passes > %d' % (page.js('wellenlabor.passes') + 20))
+                self.assertGreater(page.count(FIRST_TRACE, 'Plot', RECORDER), 0)
+                self.assertGreater(page.count(FIRST_TRACE, 'Picture1'), 0)
+                close()
+                self.assertIsNone(page.recorder())
+                self.assertEqual(page.count(FIRST_TRACE, 'Picture1'), 0)
 
 if __name__ == '__main__':
     unittest.main(verbosity=2)

@@ -37,7 +37,12 @@ EMSCRIPTEN_KEEPALIVE const char* wl_window(const char* name)
     return answer(shell().window(name));
 }
 
-// kind: 0 click, 1 change, 2 mouse down, 3 move, 4 up.
+EMSCRIPTEN_KEEPALIVE const char* wl_place(int width, int height)
+{
+    return answer(shell().placeBeside(width, height));
+}
+
+// kind: 0 click, 1 change, 2 mouse down, 3 move, 4 up, 5 the window closed.
 EMSCRIPTEN_KEEPALIVE const char* wl_event(
     int kind, const char* window, const char* control, int value, int button, int shift, double x, double y)
 {
@@ -56,9 +61,9 @@ EMSCRIPTEN_KEEPALIVE const char* wl_event(
         .y = static_cast<float>(y)}));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* wl_key(const char* key, int ctrl, const char* focus)
+EMSCRIPTEN_KEEPALIVE const char* wl_key(const char* key, int ctrl, const char* window, const char* focus)
 {
-    return answer(shell().key(key, ctrl != 0, focus));
+    return answer(shell().key(key, ctrl != 0, window, focus));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* wl_frame(double milliseconds)

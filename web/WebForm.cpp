@@ -3,6 +3,7 @@
 #include "core/ClassicLook.hpp"
 #include "core/KeyMap.hpp"
 #include "core/PictureName.hpp"
+#include "core/RecorderWindow.hpp"
 #include "core/TouchHold.hpp"
 #include "core/Twips.hpp"
 #include "core/WindowUnits.hpp"
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <ctime>
 #include <iterator>
+#include <string_view>
 #include <utility>
 
 namespace web {
@@ -63,6 +65,15 @@ void rect(Json& json, const core::PixelRect& r)
     json.key("x").value(r.left).key("y").value(r.top).key("w").value(r.width).key("h").value(r.height);
 }
 
+void tabChain(Json& json, const core::FormDesign& design)
+{
+    json.key("tab").open('[');
+    for (const char* name : design.tabChain) {
+        json.value(name);
+    }
+    json.close(']');
+}
+
 // The DOM's names of the keys the programs use; Ctrl goes with the letters only.
 struct DomKey {
     const char* name;
@@ -75,12 +86,35 @@ constexpr DomKey domKeys[] = {
     {"F6", false, core::Key::f6},
     {"F7", false, core::Key::f7},
     {"F8", false, core::Key::f8},
+    {"F9", false, core::Key::f9},
     {"c", true, core::Key::ctrlC},
     {"s", true, core::Key::ctrlS},
     {"ArrowUp", false, core::Key::up},
     {"ArrowDown", false, core::Key::down},
     {"Home", false, core::Key::home},
 };
+
+const char* domKeyName(core::KeyAction action)
+{
+    const auto binding
+        = std::find_if(std::begin(core::programKeys), std::end(core::programKeys), [&](const core::KeyBinding& b) {
+              return b.action == action;
+          });
+    return std::find_if(std::begin(domKeys), std::end(domKeys), [&](const DomKey& k) {
+        return k.key == binding->key;
+    })->name;
+}
+
+// The type a download is offered with; UTF-8, as the core writes its texts.
+const char* mediaType(std::string_view extension)
+{
+    return extension == "csv" ? "text/csv;charset=utf-8" : "text/plain;charset=utf-8";
+}
+
+core::ScreenRect screenRect(double left, double top, const core::PixelRect& r)
+{
+    return {left + r.left, top + r.top, static_cast<double>(r.width), static_cast<double>(r.height)};
+}
 
 core::LocalTime now()
 {
@@ -123,6 +157,9 @@ std::string WebForm::layout(int viewportWidth, int viewportHeight, double ratio)
     const core::FormDesign& main = *form_->windows().front();
     const int width = pixels(load.outerWidth);
     const int height = pixels(load.outerHeight);
+    ratio_ = ratio;
+    viewport_ = {0, 0, static_cast<double>(viewportWidth), static_cast<double>(viewportHeight)};
+    main_ = screenRect(pixels(load.left), pixels(load.top), {0, 0, width, height});
 
     std::map<std::string, core::PixelRect, std::less<>> placed;
     for (const core::FormLoad::Place& p : load.places) {
@@ -140,6 +177,9 @@ std::string WebForm::layout(int viewportWidth, int viewportHeight, double ratio)
         const core::PixelRect r = at != placed.end()
             ? at->second
             : twips::toPixelRect(c.place.left, c.place.top, c.place.width, c.place.height, perPixel);
+        if (c.name == std::string_view(main.picture)) {
+            mainPicture_ = screenRect(main_.left, main_.top, r);
+        }
         core::Picture& picture = *pictures_.at(c.name);
         if (picture.setSize(r.width, r.height, ratio) && loaded_) {
             form_->redraw(c.name);
@@ -183,6 +223,9 @@ std::string WebForm::layout(int viewportWidth, int viewportHeight, double ratio)
     json.key("fitStep").value(core::classic::fitStep);
     json.key("fitSmallest").value(core::classic::fitSmallest);
     json.close('}');
+    // The panel's menu: the recorder's window, switched as its key does.
+    json.key("recorder").open('{').key("window").value(core::RecorderWindow::name);
+    json.key("key").value(domKeyName(core::KeyAction::recorder)).close('}');
     json.key("holdMs").value(core::touch::holdMilliseconds);
     json.key("still").value(core::touch::stillPixels * zoom);
     json.key("zoom").value(zoom);
@@ -190,11 +233,7 @@ std::string WebForm::layout(int viewportWidth, int viewportHeight, double ratio)
     json.key("width").value(width).key("height").value(height);
     json.key("picture").value(main.picture);
     json.key("handField").value(main.handField);
-    json.key("tab").open('[');
-    for (const char* name : main.tabChain) {
-        json.value(name);
-    }
-    json.close(']');
+    tabChain(json, main);
     json.key("places").open('{');
     for (const auto& [name, r] : placed) {
         json.key(name).open('{');
@@ -204,7 +243,7 @@ std::string WebForm::layout(int viewportWidth, int viewportHeight, double ratio)
     json.close('}');
     controls(json, main);
     json.key("view");
-    view(json, form_->view());
+    view(json, mainView(), main);
     json.key("texts").open('[');
     for (const core::StateText& t : form_->stateTexts()) {
         json.open('{').key("control").value(t.control).key("name").value(t.name);
@@ -253,21 +292,67 @@ void WebForm::controls(Json& json, const core::FormDesign& design) const
     json.close(']');
 }
 
-std::string WebForm::window(const std::string& name) const
+std::string WebForm::window(const std::string& name)
 {
     const core::FormDesign& d = design(name);
+    const double perPixel = twipsPerPixel();
+    for (const core::ControlDesign& c : d.controls) {
+        if (c.kind != core::ControlKind::picture) {
+            continue;
+        }
+        std::unique_ptr<core::Picture>& picture = pictures_[c.name];
+        const bool first = !picture;
+        if (first) {
+            picture = std::make_unique<core::Picture>();
+            picture->setBackColor(*core::shownBack(c));
+        }
+        const core::PixelRect r
+            = twips::toPixelRect(c.place.left, c.place.top, c.place.width, c.place.height, perPixel);
+        if (picture->setSize(r.width, r.height, ratio_)) {
+            form_->redraw(c.name);
+        }
+        // The page's canvas is new: all of it is painted.
+        picture->raster().changed({0, 0, picture->raster().width(), picture->raster().height()});
+        if (first) {
+            form_->attach(c.name, *picture);
+        }
+    }
+    if (std::find(made_.begin(), made_.end(), &d) == made_.end()) {
+        made_.push_back(&d);
+    }
     const core::DesignRect client = d.client.value_or(core::DesignRect{});
     Json json;
     json.open('{');
     json.key("name").value(d.name).key("title").value(d.title).key("back").colour(d.back);
-    json.key("font").value(fontPixels(d.fontPoints));
-    rect(json, twips::toPixelRect(client.left, client.top, client.width, client.height, twipsPerPixel()));
+    json.key("font").value(fontPixels(d.fontPoints)).key("beside").value(d.opensBeside);
+    rect(json, twips::toPixelRect(client.left, client.top, client.width, client.height, perPixel));
     controls(json, d);
+    tabChain(json, d);
+    json.key("view");
+    view(json, form_->windowView(d.name), d);
     json.close('}');
     return json.text();
 }
 
-void WebForm::view(Json& json, const core::FormView& shown) const
+std::string WebForm::placeBeside(int width, int height) const
+{
+    const core::ScreenRect at = core::placeBeside(main_, mainPicture_, width, height, viewport_);
+    Json json;
+    json.open('{').key("x").value(static_cast<int>(std::lround(at.left)));
+    json.key("y").value(static_cast<int>(std::lround(at.top))).close('}');
+    return json.text();
+}
+
+core::FormView WebForm::mainView() const
+{
+    core::FormView shown = form_->view();
+    if (std::optional<core::ControlState> pass = form_->passView()) {
+        shown.controls.push_back(std::move(*pass));
+    }
+    return shown;
+}
+
+void WebForm::view(Json& json, const core::FormView& shown, const core::FormDesign& design) const
 {
     json.open('{');
     if (shown.title) {
@@ -290,20 +375,13 @@ void WebForm::view(Json& json, const core::FormView& shown) const
         }
         if (s.anchor) {
             // A control on a picture: its top-left corner in the picture's pixels.
-            for (const core::ControlDesign& c : form_->windows().front()->controls) {
+            for (const core::ControlDesign& c : design.controls) {
                 if (s.control == std::string_view(c.name) && c.container != nullptr) {
                     const core::Picture& picture = *pictures_.at(c.container);
                     json.key("x").value(static_cast<int>(std::lround(picture.toPixelX(s.anchor->first))));
                     json.key("y").value(static_cast<int>(std::lround(picture.toPixelY(s.anchor->second))));
                 }
             }
-        }
-        json.close('}');
-    }
-    if (const std::optional<core::ControlState> pass = form_->passView()) {
-        json.open('{').key("control").value(pass->control);
-        if (pass->caption) {
-            json.key("caption").value(*pass->caption);
         }
         json.close('}');
     }
@@ -326,18 +404,34 @@ std::string WebForm::reaction(const core::Reaction& reaction) const
     Json json;
     json.open('{');
     json.key("view");
-    view(json, form_->view());
+    view(json, mainView(), *form_->windows().front());
     json.key("texts").open('[');
     for (const core::StateText& t : form_->stateTexts()) {
         json.open('{').key("control").value(t.control).key("name").value(t.name);
         json.key("description").value(t.description).close('}');
     }
     json.close(']');
-    json.key("open");
-    if (reaction.open != nullptr) {
-        json.value(reaction.open);
-    } else {
-        json.null();
+    json.key("windows").open('[');
+    for (const core::FormDesign* d : made_) {
+        json.open('{').key("name").value(d->name).key("view");
+        view(json, form_->windowView(d->name), *d);
+        json.close('}');
+    }
+    json.close(']');
+    for (const auto& [key, name] : {std::pair{"open", reaction.open}, std::pair{"close", reaction.close}}) {
+        json.key(key);
+        if (name != nullptr) {
+            json.value(name);
+        } else {
+            json.null();
+        }
+    }
+    if (reaction.save) {
+        // The browser saves it as a download, under the name a dialog would offer.
+        const core::TextFile& file = *reaction.save;
+        json.key("download").open('{');
+        json.key("file").value(core::timedFileName(file.stem, now(), file.extension));
+        json.key("type").value(mediaType(file.extension)).key("text").value(file.text).close('}');
     }
     json.key("end").value(reaction.end);
     json.key("running").value(form_->running());
@@ -354,7 +448,7 @@ std::string WebForm::handle(core::FormEvent event)
     return reaction(r);
 }
 
-std::string WebForm::key(const std::string& name, bool ctrl, const std::string& focus)
+std::string WebForm::key(const std::string& name, bool ctrl, const std::string& window, const std::string& focus)
 {
     const auto dom = std::find_if(std::begin(domKeys), std::end(domKeys), [&](const DomKey& k) {
         return k.ctrl == ctrl
@@ -368,27 +462,35 @@ std::string WebForm::key(const std::string& name, bool ctrl, const std::string& 
               return b.key == dom->key;
           });
     const core::FormDesign& main = *form_->windows().front();
+    const core::FormDesign& focused = design(window);
+    // The picture keys act on the focused window's picture, as on the
+    // desktop; in a window without one, on the main window's.
+    const core::FormDesign& pictured = focused.picture != nullptr ? focused : main;
     switch (binding->action) {
     case core::KeyAction::click:
         return handle({.kind = core::FormEvent::click, .window = main.name, .control = binding->button});
     case core::KeyAction::singleStep:
         form_->singleStep();
         return reaction({});
+    case core::KeyAction::recorder:
+        return reaction(form_->switchRecorder());
     case core::KeyAction::copyPicture: {
         Json json;
-        json.open('{').key("copy").value(main.picture).close('}');
+        json.open('{').key("copy").value(pictured.picture).close('}');
         return json.text();
     }
     case core::KeyAction::savePicture: {
+        const std::string stem
+            = &pictured == &main ? main.program : std::string(pictured.program) + ' ' + pictured.name;
         Json json;
-        json.open('{').key("save").value(main.picture);
-        json.key("file").value(core::pictureFileName(main.program, now())).close('}');
+        json.open('{').key("save").value(pictured.picture);
+        json.key("file").value(core::pictureFileName(stem, now())).close('}');
         return json.text();
     }
     default:
         break;
     }
-    if (focus != main.handField) {
+    if (&focused != &main || focus != main.handField) {
         return "null";
     }
     // The hand keys act as a drag with the left button to the new height.
@@ -426,6 +528,14 @@ std::string WebForm::frame(double milliseconds)
     json.open('{').key("passes").value(passes).key("running").value(form_->running());
     if (const std::optional<core::ControlState> pass = form_->passView(); pass && pass->caption) {
         json.key("control").value(pass->control).key("caption").value(*pass->caption);
+    }
+    if (const char* changed = form_->takeChangedWindow()) {
+        // Only a window the page has made has pictures to place its controls on.
+        const core::FormDesign& d = design(changed);
+        if (std::find(made_.begin(), made_.end(), &d) != made_.end()) {
+            json.key("window").value(d.name).key("view");
+            view(json, form_->windowView(d.name), d);
+        }
     }
     json.close('}');
     return json.text();

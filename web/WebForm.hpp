@@ -5,6 +5,7 @@
 #include "core/Pace.hpp"
 #include "core/Picture.hpp"
 #include "core/ProgramForm.hpp"
+#include "core/WindowPlace.hpp"
 
 #include <cstdint>
 #include <map>
@@ -26,14 +27,19 @@ public:
     // The main window laid out for a viewport of this many CSS pixels at this
     // device pixel ratio; the program loads at the first layout.
     std::string layout(int viewportWidth, int viewportHeight, double ratio);
-    // An info window's design, laid out at the present zoom.
-    std::string window(const std::string& name) const;
+    // Another window's design and what it shows, laid out at the present
+    // zoom; its pictures are sized to it, and handed to the handlers when
+    // the window is first made.
+    std::string window(const std::string& name);
+    // Where a window of this size opens beside the main window in the
+    // viewport, or without room there where it covers least of the main picture.
+    std::string placeBeside(int width, int height) const;
 
     // An event on a control; x and y in a picture's logical pixels.
     std::string handle(core::FormEvent event);
-    // A key by its DOM name, with Ctrl or not, and the design name of the
-    // control that has the focus.
-    std::string key(const std::string& name, bool ctrl, const std::string& focus);
+    // A key by its DOM name, with Ctrl or not, and the design names of the
+    // window and the control that have the focus.
+    std::string key(const std::string& name, bool ctrl, const std::string& window, const std::string& focus);
     // The passes due at a frame shown at this time; what they changed.
     std::string frame(double milliseconds);
 
@@ -47,8 +53,8 @@ public:
 
 private:
     void controls(Json& json, const core::FormDesign& design) const;
-    void view(Json& json, const core::FormView& shown) const;
-    void passView(Json& json) const;
+    void view(Json& json, const core::FormView& shown, const core::FormDesign& design) const;
+    core::FormView mainView() const;
     std::string reaction(const core::Reaction& reaction) const;
     core::FormEvent toUser(core::FormEvent event) const;
     const core::FormDesign& design(const std::string& name) const;
@@ -58,6 +64,13 @@ private:
     core::Pace pace_;
     bool loaded_ = false;
     bool paced_ = false;
+    double ratio_ = 1;
+    // The other windows made so far, whose views follow every event.
+    std::vector<const core::FormDesign*> made_;
+    // The page's rectangles placeBeside works with, in CSS pixels.
+    core::ScreenRect main_;
+    core::ScreenRect mainPicture_;
+    core::ScreenRect viewport_;
     std::vector<int> rects_;
     std::map<std::string, std::vector<std::uint32_t>, std::less<>> rgba_;
 };

@@ -51,7 +51,7 @@ function call(name, types, args) {
   return JSON.parse(UTF8ToString(Module.ccall(name, 'number', types, args)));
 }
 
-const eventKinds = {click: 0, change: 1, mouseDown: 2, mouseMove: 3, mouseUp: 4};
+const eventKinds = {click: 0, change: 1, mouseDown: 2, mouseMove: 3, mouseUp: 4, unload: 5};
 
 function send(kind, windowName, control, extra = {}) {
   if (shell.ended) {
@@ -67,11 +67,21 @@ function react(reaction) {
   if (!reaction) {
     return;
   }
-  showView(reaction.view);
-  showTexts(reaction.texts);
-  repaintAll();
   if (reaction.open) {
     openWindow(reaction.open);
+  }
+  if (reaction.close) {
+    shell.windows[reaction.close].root.hidden = true;
+  }
+  showView(reaction.view, shell.layout.name);
+  for (const shown of reaction.windows) {
+    showView(shown.view, shown.name);
+  }
+  showTexts(reaction.texts);
+  repaintAll();
+  if (reaction.download) {
+    const file = reaction.download;
+    download(new Blob([file.text], {type: file.type}), file.file);
   }
   if (reaction.end) {
     end();
@@ -132,6 +142,9 @@ function frame(time) {
     shell.passCaption = shown.caption;
     setCaption(mainControls()[shown.control], shown.caption);
     changed = true;
+  }
+  if (shown.window) {
+    showView(shown.view, shown.window);
   }
   changed = repaintAll() || changed;
   if (!shown.running) {
@@ -566,12 +579,17 @@ function setCaption(element, caption) {
   }
 }
 
-function showView(view) {
-  shell.passCaption = undefined;
-  if (view.title !== undefined) {
-    document.title = view.title;
+function showView(view, windowName) {
+  const win = shell.windows[windowName];
+  if (windowName === shell.layout.name) {
+    shell.passCaption = undefined;
+    if (view.title !== undefined) {
+      document.title = view.title;
+    }
+  } else if (view.title !== undefined) {
+    win.title.textContent = view.title;
   }
-  const controls = mainControls();
+  const controls = win.controls;
   for (const state of view.controls) {
     const element = controls[state.control];
     if (state.caption !== undefined) {
@@ -602,46 +620,94 @@ function showTexts(texts) {
   }
 }
 
-// ---- info windows ----------------------------------------------------------
+// ---- the other windows -----------------------------------------------------
+
+// Another window of the program, made hidden from its design with the
+// scroll bars' values kept from an earlier one.
+function makeWindow(name, kept = {}) {
+  const design = call('wl_window', ['string'], [name]);
+  const root = document.createElement('div');
+  root.className = 'window info';
+  root.dataset.window = name;
+  root.tabIndex = -1;
+  root.style.fontFamily = families();
+  root.setAttribute('role', 'dialog');
+  root.setAttribute('aria-label', design.title);
+  const bar = document.createElement('div');
+  bar.className = 'titlebar';
+  const barHeight = Math.round(design.font * 1.8);
+  Object.assign(bar.style, {height: px(barHeight), lineHeight: px(barHeight), fontSize: px(design.font)});
+  const title = document.createElement('span');
+  title.textContent = design.title;
+  const close = document.createElement('button');
+  close.type = 'button';
+  close.textContent = '×';
+  close.setAttribute('aria-label', 'Schließen');
+  close.style.width = px(barHeight - 4);
+  close.addEventListener('click', () => {
+    root.hidden = true;
+    send('unload', name, '');
+  });
+  bar.append(title, close);
+  const client = document.createElement('div');
+  Object.assign(client.style, {position: 'absolute', left: '0px', top: px(barHeight), width: px(design.w),
+    height: px(design.h)});
+  root.append(bar, client);
+  Object.assign(root.style, {left: px(design.x), top: px(design.y), width: px(design.w),
+    height: px(design.h + barHeight), border: '1px solid #000'});
+  document.getElementById('desk').appendChild(root);
+  const win = {root, title, beside: design.beside, controls: build(design, client, name, {})};
+  // The window's own Tab chain, after the main window's: the design lists it in document order.
+  for (const control of design.tab) {
+    win.controls[control].tabIndex = 0;
+  }
+  shell.windows[name] = win;
+  fitText(client, design.font);
+  showValues(win.controls, kept);
+  for (const c of design.controls) {
+    if (c.kind === 'picture') {
+      sizeCanvas(c.name);
+    }
+  }
+  showView(design.view, name);
+  movable(root, bar);
+  root.hidden = true;
+  return win;
+}
 
 function openWindow(name) {
-  let win = shell.windows[name];
-  if (!win) {
-    const design = call('wl_window', ['string'], [name]);
-    const root = document.createElement('div');
-    root.className = 'window info';
-    root.style.fontFamily = families();
-    root.setAttribute('role', 'dialog');
-    root.setAttribute('aria-label', design.title);
-    const bar = document.createElement('div');
-    bar.className = 'titlebar';
-    const barHeight = Math.round(design.font * 1.8);
-    Object.assign(bar.style, {height: px(barHeight), lineHeight: px(barHeight), fontSize: px(design.font)});
-    bar.textContent = design.title;
-    const close = document.createElement('button');
-    close.type = 'button';
-    close.textContent = '×';
-    close.setAttribute('aria-label', 'Schließen');
-    close.style.width = px(barHeight - 4);
-    close.addEventListener('click', () => {
-      root.hidden = true;
-    });
-    bar.appendChild(close);
-    const client = document.createElement('div');
-    Object.assign(client.style, {position: 'absolute', left: '0px', top: px(barHeight), width: px(design.w),
-      height: px(design.h)});
-    root.append(bar, client);
-    Object.assign(root.style, {left: px(design.x), top: px(design.y), width: px(design.w),
-      height: px(design.h + barHeight), border: '1px solid #000'});
-    document.getElementById('desk').appendChild(root);
-    win = {root, controls: build(design, client, name, {})};
-    shell.windows[name] = win;
-    fitText(client, design.font);
-    movable(root, bar);
+  const win = shell.windows[name] || makeWindow(name);
+  const root = win.root;
+  if (root.hidden && win.beside) {
+    root.hidden = false;
+    const at = call('wl_place', ['number', 'number'], [root.offsetWidth, root.offsetHeight]);
+    Object.assign(root.style, {left: px(at.x), top: px(at.y)});
   }
-  win.root.hidden = false;
-  raise(win.root);
-  keepOnScreen(win.root);
+  root.hidden = false;
+  raise(root);
+  keepOnScreen(root);
+}
+
+function scrollValues(controls) {
+  const values = {};
+  for (const name of Object.keys(controls)) {
+    if (controls[name].setValue) {
+      values[name] = controls[name].value;
+    }
+  }
+  return values;
+}
+
+// The scroll bars drawn, at the values kept where there are any.
+function showValues(controls, kept) {
+  for (const element of Object.values(controls)) {
+    if (element.setValue) {
+      if (element.dataset.name in kept) {
+        element.value = kept[element.dataset.name];
+      }
+      element.show();
+    }
+  }
 }
 
 let topmost = 10;
@@ -658,10 +724,11 @@ function keepOnScreen(root) {
 function movable(root, bar) {
   root.addEventListener('pointerdown', () => raise(root));
   bar.addEventListener('pointerdown', (e) => {
-    if (e.target !== bar) {
-      return;
+    if (e.target.tagName === 'BUTTON') {
+      return; // the close button
     }
     e.preventDefault();
+    root.focus();
     bar.setPointerCapture(e.pointerId);
     const grab = {x: e.clientX - root.offsetLeft, y: e.clientY - root.offsetTop};
     const move = (m) => {
@@ -690,46 +757,166 @@ function fitText(client, size) {
 
 // ---- keys ------------------------------------------------------------------
 
-document.addEventListener('keydown', (e) => {
-  if (!shell.layout || shell.ended) {
-    return;
-  }
-  const focus = document.activeElement && document.activeElement.dataset ? document.activeElement.dataset.name : '';
-  const done = call('wl_key', ['string', 'number', 'string'], [e.key, e.ctrlKey || e.metaKey ? 1 : 0, focus || '']);
+// A key by its DOM name, on the window that has the focus; whether it acted.
+function pressKey(key, ctrl) {
+  const active = document.activeElement;
+  const within = active && active.closest ? active.closest('[data-window]') : null;
+  const windowName = within ? within.dataset.window : shell.layout.name;
+  const focus = active && active.dataset && active.dataset.name ? active.dataset.name : '';
+  const done = call('wl_key', ['string', 'number', 'string', 'string'], [key, ctrl ? 1 : 0, windowName, focus]);
   if (done === null) {
-    return;
+    return false;
   }
-  e.preventDefault();
+  closeMenu();
   if (done.copy) {
     shell.pictures[done.copy].canvas.toBlob((blob) => {
       navigator.clipboard.write([new ClipboardItem({'image/png': blob})]).catch(() => {});
     });
   } else if (done.save) {
-    shell.pictures[done.save].canvas.toBlob((blob) => {
-      const link = document.createElement('a');
-      link.href = URL.createObjectURL(blob);
-      link.download = done.file;
-      link.click();
-      setTimeout(() => URL.revokeObjectURL(link.href), 1000);
-    });
+    shell.pictures[done.save].canvas.toBlob((blob) => download(blob, done.file));
   } else {
     react(done);
   }
+  return true;
+}
+
+document.addEventListener('keydown', (e) => {
+  if (!shell.layout || shell.ended) {
+    return;
+  }
+  if (e.key === 'Escape') {
+    closeMenu();
+  }
+  if (pressKey(e.key, e.ctrlKey || e.metaKey)) {
+    e.preventDefault();
+  }
 });
+
+function download(blob, file) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(blob);
+  link.download = file;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+}
+
+// ---- the panel's menu ------------------------------------------------------
+
+// The panel is the main window's background and what only shows text on it;
+// the pictures, buttons and scroll bars keep the mouse's right button.
+function isPanel(target, root) {
+  const control = target.closest('.c');
+  if (control === null) {
+    return target === root;
+  }
+  const text = control.classList.contains('label') || control.classList.contains('frame');
+  return text && control.parentElement.closest('.picture') === null;
+}
+
+// The right button opens the menu on the panel, and so does a finger or pen
+// held still there as long as on a picture it gives the right button.
+function panelMenu(root) {
+  root.addEventListener('contextmenu', (e) => {
+    if (isPanel(e.target, root)) {
+      e.preventDefault();
+      showMenu(e.clientX, e.clientY);
+    }
+  });
+  let held = null;
+  const release = () => {
+    if (held) {
+      clearTimeout(held.timer);
+      held = null;
+    }
+  };
+  root.addEventListener('pointerdown', (e) => {
+    release();
+    if (e.pointerType === 'mouse' || !isPanel(e.target, root)) {
+      return;
+    }
+    e.preventDefault(); // no mouse press after it, which would take the open menu's focus
+    const at = {id: e.pointerId, x: e.clientX, y: e.clientY};
+    at.timer = setTimeout(() => {
+      held = null;
+      showMenu(at.x, at.y);
+    }, shell.layout.holdMs);
+    held = at;
+  });
+  root.addEventListener('pointermove', (e) => {
+    if (held && e.pointerId === held.id && Math.hypot(e.clientX - held.x, e.clientY - held.y) > shell.layout.still) {
+      release();
+    }
+  });
+  root.addEventListener('pointerup', release);
+  root.addEventListener('pointercancel', release);
+}
+
+function showMenu(x, y) {
+  closeMenu();
+  const entry = shell.layout.recorder;
+  const shown = shell.windows[entry.window] && !shell.windows[entry.window].root.hidden;
+  const menu = document.createElement('div');
+  menu.className = 'menu';
+  menu.setAttribute('role', 'menu');
+  Object.assign(menu.style, {fontFamily: families(), fontSize: px(shell.layout.font)});
+  const item = document.createElement('button');
+  item.type = 'button';
+  item.setAttribute('role', 'menuitemcheckbox');
+  item.setAttribute('aria-checked', shown);
+  item.setAttribute('aria-keyshortcuts', entry.key);
+  const parts = [shown ? '✓' : '', entry.window, entry.key].map((text) => {
+    const part = document.createElement('span');
+    part.textContent = text;
+    return part;
+  });
+  item.append(...parts);
+  item.addEventListener('click', () => {
+    closeMenu();
+    pressKey(entry.key, false);
+  });
+  menu.appendChild(item);
+  menu.addEventListener('focusout', (e) => {
+    if (!menu.contains(e.relatedTarget)) {
+      closeMenu();
+    }
+  });
+  document.getElementById('desk').appendChild(menu);
+  raise(menu);
+  Object.assign(menu.style, {left: px(x), top: px(y)});
+  keepOnScreen(menu);
+  shell.menu = menu;
+  item.focus();
+}
+
+function closeMenu() {
+  if (shell.menu) {
+    const menu = shell.menu;
+    shell.menu = null;
+    menu.remove();
+  }
+}
+
+document.addEventListener('pointerdown', (e) => {
+  if (shell.menu && !shell.menu.contains(e.target)) {
+    closeMenu();
+  }
+}, true);
 
 // ---- start and resize ------------------------------------------------------
 
+// At a new zoom every window is made again, the other windows as they were
+// shown or hidden, the open ones placed anew.
 function layOut() {
-  const keep = {};
-  if (shell.layout) {
-    const controls = mainControls();
-    for (const name of Object.keys(controls)) {
-      if (controls[name].setValue) {
-        keep[name] = controls[name].value;
-      }
-    }
-    shell.windows[shell.layout.name].root.remove();
+  closeMenu();
+  const values = {};
+  const shown = {};
+  for (const name of Object.keys(shell.windows)) {
+    const win = shell.windows[name];
+    values[name] = scrollValues(win.controls);
+    shown[name] = !win.root.hidden;
+    win.root.remove();
   }
+  shell.windows = {};
   const layout = call('wl_layout', ['number', 'number', 'number'], [innerWidth, innerHeight,
     window.devicePixelRatio || 1]);
   shell.layout = layout;
@@ -737,6 +924,7 @@ function layOut() {
   document.title = layout.title;
   const root = document.createElement('div');
   root.className = 'window main';
+  root.dataset.window = layout.name;
   Object.assign(root.style, {left: px(layout.left), top: px(layout.top), width: px(layout.width),
     height: px(layout.height)});
   document.getElementById('desk').appendChild(root);
@@ -745,14 +933,8 @@ function layOut() {
   layout.tab.forEach((name, k) => {
     controls[name].tabIndex = k + 1;
   });
-  for (const element of Object.values(controls)) {
-    if (element.setValue) {
-      if (element.dataset.name in keep) {
-        element.value = keep[element.dataset.name];
-      }
-      element.show();
-    }
-  }
+  showValues(controls, values[layout.name] || {});
+  panelMenu(root);
   for (const name of Object.keys(shell.pictures)) {
     sizeCanvas(name);
   }
@@ -763,8 +945,16 @@ function layOut() {
       element.style.height = px(element.scrollHeight);
     }
   }
-  showView(layout.view);
+  showView(layout.view, layout.name);
   showTexts(layout.texts);
+  for (const name of Object.keys(values)) {
+    if (name !== layout.name) {
+      makeWindow(name, values[name]);
+      if (shown[name]) {
+        openWindow(name);
+      }
+    }
+  }
   repaintAll();
   if (layout.running) {
     schedule();
