@@ -6,20 +6,23 @@
 #include "KeyboardAccess.hpp"
 
 #include "PictureExport.hpp"
+#include "Zoom.hpp"
 
 #include "core/RecorderWindow.hpp"
+#include "core/TouchHold.hpp"
 #include "core/WindowPlace.hpp"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QGestureEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineF>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTapAndHoldGesture>
+#include <QTimer>
 
 #include <functional>
 #include <string_view>
@@ -63,6 +66,55 @@ protected:
 
 private:
     std::function<void()> closed_;
+};
+
+// A finger held still on the panel opens its menu, as the right button
+// does; the mouse a finger moves arrives as presses from a touch screen.
+class PanelHold : public QObject {
+public:
+    PanelHold(QWidget* window, std::function<void(QPoint)> held)
+        : QObject(window)
+        , held_(std::move(held))
+    {
+        timer_.setSingleShot(true);
+        timer_.setInterval(core::touch::holdMilliseconds);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            held_(start_);
+        });
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            if (press->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen) {
+                start_ = press->globalPosition().toPoint();
+                timer_.start();
+            }
+            break;
+        }
+        case QEvent::MouseMove:
+            if (QLineF(start_, static_cast<QMouseEvent*>(event)->globalPosition()).length()
+                > core::touch::stillPixels * zoom::factor()) {
+                timer_.stop();
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            timer_.stop();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QPoint)> held_;
+    QTimer timer_;
+    QPoint start_;
 };
 
 // The panel is the window's background and what only shows text on it.
@@ -122,11 +174,17 @@ ProgramWindow::ProgramWindow(std::unique_ptr<core::ProgramForm> form, QSizeF scr
             [this] {
                 applyStateTexts(*this, form_->stateTexts());
             }});
-    // A finger held on the panel opens its menu, as the right button does.
-    grabGesture(Qt::TapAndHoldGesture);
+    auto* hold = new PanelHold(this, [this](QPoint global) {
+        const QPoint at = mapFromGlobal(global);
+        if (isPanel(childAt(at))) {
+            // Below the finger, so lifting it chooses nothing.
+            showPanelMenu(at + QPoint(0, static_cast<int>(2 * core::touch::stillPixels * zoom::factor())));
+        }
+    });
     for (QLabel* label : findChildren<QLabel*>()) {
         if (isPanel(label)) {
             label->installEventFilter(this);
+            label->installEventFilter(hold);
         }
     }
 }
@@ -318,22 +376,6 @@ void ProgramWindow::placeBeside(QWidget* window) const
     window->move(static_cast<int>(to.left), static_cast<int>(to.top));
 }
 
-bool ProgramWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::Gesture) {
-        const auto* hold
-            = static_cast<QTapAndHoldGesture*>(static_cast<QGestureEvent*>(event)->gesture(Qt::TapAndHoldGesture));
-        if (hold != nullptr && hold->state() == Qt::GestureFinished) {
-            const QPoint at = mapFromGlobal(hold->position().toPoint());
-            if (isPanel(childAt(at))) {
-                showPanelMenu(at);
-            }
-        }
-        return true;
-    }
-    return ScaledForm::event(event);
-}
-
 void ProgramWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     if (isPanel(childAt(event->pos()))) {
@@ -358,6 +400,7 @@ void ProgramWindow::showPanelMenu(QPoint at)
 {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setFont(font()); // zoomed with the window
     QAction* recorder = menu->addAction(QStringLiteral("Messschreiber"), QKeySequence(Qt::Key_F9), this, [this] {
         react(form_->switchRecorder());
     });

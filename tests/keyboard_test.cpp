@@ -9,6 +9,7 @@
 #include <QFocusFrame>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointingDevice>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -151,13 +152,23 @@ template <typename Form> void recorderSwitch(const char* panelLabel)
         return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     };
     QCOMPARE(menuAt(w.picture()), nullptr);
+    // A finger held on the panel opens the menu below it: lifting the finger chooses nothing.
+    static QPointingDevice* const finger = QTest::createTouchDevice(); // one for the whole test
+    const QPoint at = w.template get<>(panelLabel)->mapTo(&w.form, QPoint(3, 3));
+    QTest::touchEvent(&w.form, finger).press(0, at, &w.form);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+    QTest::touchEvent(&w.form, finger).release(0, at, &w.form);
+    QApplication::activePopupWidget()->close();
+    QVERIFY(!recorder()->isVisible());
+
     QMenu* menu = menuAt(w.template get<>(panelLabel));
     QVERIFY(menu != nullptr);
-    menu->actions().first()->trigger();
-    menu->close();
+    menu->actions().first()->trigger(); // which closes the menu
     QVERIFY(recorder()->isVisible());
     recorder()->close(); // the title bar's close button
     QVERIFY(!recorder()->isVisible());
+    w.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
     w.key(Qt::Key_F9);
     QVERIFY(recorder()->isVisible());
 }
