@@ -267,14 +267,11 @@ core::Recorder& ChainProgram::openRecorder()
 
 void ChainProgram::showFollowed(core::Canvas& picture1)
 {
-    DotColours colours{};
-    core::followedColours(recorder(), colours, dotColour);
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        if (colours[i] != dotColours_[i] && drawn_.shown) {
-            redrawDot(model_, drawn_, picture1, static_cast<int>(i), colours[i]);
+    core::recolourDots(recorder(), dotColours_, dotColour, [&](int i, core::Rgb colour) {
+        if (drawn_.shown) {
+            redrawDot(model_, drawn_, picture1, i, colour);
         }
-    }
-    dotColours_ = colours;
+    });
 }
 
 core::DriveState ChainProgram::driveState() const

@@ -25,8 +25,8 @@ public:
 
     core::FormView view() const override;
     std::optional<core::ControlState> passView() const override;
-    core::FormView windowView(const char* window) const override;
-    const char* takeChangedWindow() override;
+    core::FormView windowView(const char* window) const override { return recorderWindow_.view(window); }
+    const char* takeChangedWindow() override { return recorderWindow_.takeChanged(); }
     core::Reaction switchRecorder() override { return recorderWindow_.toggle(); }
     std::vector<core::StateText> stateTexts() const override;
     double handHeight() const override { return program_.model().y[0]; }

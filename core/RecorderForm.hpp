@@ -26,6 +26,21 @@ inline constexpr Rgb axisColour = RGB(112, 112, 112);
 // Each mass's dot colour: its trace's while the recorder follows it, else plain.
 void followedColours(const Recorder* recorder, std::span<Rgb> colours, Rgb plain);
 
+// Brings the dots' colours up to date with what the recorder follows, with
+// redraw(i, colour) for each dot whose colour changes.
+template <std::size_t N, typename Redraw>
+void recolourDots(const Recorder* recorder, std::array<Rgb, N>& colours, Rgb plain, Redraw redraw)
+{
+    std::array<Rgb, N> wanted{};
+    followedColours(recorder, wanted, plain);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (wanted[i] != colours[i]) {
+            redraw(static_cast<int>(i), wanted[i]);
+        }
+    }
+    colours = wanted;
+}
+
 // The recorder window "Messschreiber" of a program whose masses are numbered
 // 1 to lastMass: the plot, its captions and legend, the masses' scroll bars,
 // the driven end's switch, the window lengths, the export button and the

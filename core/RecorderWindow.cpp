@@ -123,15 +123,15 @@ void RecorderWindow::refresh()
     viewDue_ = true;
 }
 
-bool RecorderWindow::takeViewDue()
+const char* RecorderWindow::takeChanged()
 {
-    return std::exchange(viewDue_, false) && isOpen();
+    return std::exchange(viewDue_, false) && isOpen() ? name : nullptr;
 }
 
-FormView RecorderWindow::view() const
+FormView RecorderWindow::view(const char* window) const
 {
     const Recorder* recorder = host_.recorder();
-    if (recorder == nullptr) {
+    if (recorder == nullptr || std::string_view(window) != name) {
         return {};
     }
     FormView shows = values_;

@@ -43,9 +43,10 @@ public:
     void afterPass();
     // After an event or a single step: plot and values now.
     void refresh();
-    // Whether the values are due to be shown again; true once per due.
-    bool takeViewDue();
-    FormView view() const;
+    // The window's name once per change of its view while open, else nullptr.
+    const char* takeChanged();
+    // Its view for a window of this name, else none.
+    FormView view(const char* window) const;
 
 private:
     void drawPlot();

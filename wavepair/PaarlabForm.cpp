@@ -70,7 +70,7 @@ core::Reaction PaarlabForm::handle(const core::FormEvent& event)
     }
     core::dispatch<F>(*this, handlers, event);
     // What the handler changed of the drive or the recording shows at once.
-    if (recorderWindow_.isOpen() && (event.kind == core::FormEvent::click || event.kind == core::FormEvent::change)) {
+    if (event.kind == core::FormEvent::click || event.kind == core::FormEvent::change) {
         recorderWindow_.refresh();
     }
     return {};
@@ -103,19 +103,7 @@ bool PaarlabForm::pass()
 void PaarlabForm::singleStep()
 {
     program_.singleStep(*picture1_);
-    if (recorderWindow_.isOpen()) {
-        recorderWindow_.refresh();
-    }
-}
-
-core::FormView PaarlabForm::windowView(const char* window) const
-{
-    return std::string_view(window) == core::RecorderWindow::name ? recorderWindow_.view() : core::FormView{};
-}
-
-const char* PaarlabForm::takeChangedWindow()
-{
-    return recorderWindow_.takeViewDue() ? core::RecorderWindow::name : nullptr;
+    recorderWindow_.refresh();
 }
 
 core::FormView PaarlabForm::view() const

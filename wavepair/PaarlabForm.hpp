@@ -24,8 +24,8 @@ public:
     bool running() const override { return program_.running(); }
 
     core::FormView view() const override;
-    core::FormView windowView(const char* window) const override;
-    const char* takeChangedWindow() override;
+    core::FormView windowView(const char* window) const override { return recorderWindow_.view(window); }
+    const char* takeChangedWindow() override { return recorderWindow_.takeChanged(); }
     core::Reaction switchRecorder() override { return recorderWindow_.toggle(); }
     std::vector<core::StateText> stateTexts() const override;
     double handHeight() const override { return program_.model().y[0]; }

@@ -132,14 +132,9 @@ core::Recorder& WavePairProgram::openRecorder()
 
 void WavePairProgram::showFollowed(core::Canvas& picture1)
 {
-    DotColours colours{};
-    core::followedColours(recorder(), colours, dotColour);
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        if (colours[i] != dotColours_[i]) {
-            redrawDots(model_, drawn_, picture1, static_cast<int>(i), colours[i]);
-        }
-    }
-    dotColours_ = colours;
+    core::recolourDots(recorder(), dotColours_, dotColour, [&](int i, core::Rgb colour) {
+        redrawDots(model_, drawn_, picture1, i, colour);
+    });
 }
 
 core::DriveState WavePairProgram::driveState() const
