@@ -259,6 +259,37 @@ class WebEdition(unittest.TestCase):
         finally:
             page.quit()
 
+    def test_thumb_drag_info_window_drag_new_viewport_and_fault(self):
+        page = self.page
+        page.open('kettlab')
+        thumb = page.js(page.element('HScroll2') + '.lastChild.getBoundingClientRect().toJSON()')
+        x, y = thumb['x'] + thumb['width'] / 2, thumb['y'] + thumb['height'] / 2
+        for kind, dx, buttons in (('mousePressed', 0, 1), ('mouseMoved', 40, 1), ('mouseReleased', 40, 0)):
+            page.mouse(kind, x + dx, y, buttons)
+        self.assertGreater(page.js(page.element('HScroll2') + '.value'), 250)  # the period, from 25
+        page.click('command6')  # "Info"
+        info = "document.querySelector('[data-window=\"Form2\"]')"
+        before = page.js(info + '.getBoundingClientRect().toJSON()')
+        bar = page.js(info + ".querySelector('.titlebar').getBoundingClientRect().toJSON()")
+        for kind, dx, buttons in (('mousePressed', 0, 1), ('mouseMoved', 60, 1), ('mouseReleased', 60, 0)):
+            page.mouse(kind, bar['x'] + 20 + dx, bar['y'] + 5, buttons)
+        self.assertEqual(page.js(info + '.getBoundingClientRect().x'), before['x'] + 60)
+        # A new viewport lays the window out at its zoom, and the run goes on.
+        height = "document.querySelector('.main').getBoundingClientRect().height"
+        zoomed = page.js(height) * 1000 / 768  # this page's viewport is 1024 x 768
+        page.cdp('Emulation.setDeviceMetricsOverride', width=1600, height=1000, deviceScaleFactor=1, mobile=False)
+        page.wait('Math.abs(%s - %f) < 2' % (height, zoomed))
+        passes = page.js('wellenlabor.passes')
+        page.wait('wellenlabor.passes > %d' % passes)
+        # A trap inside the WebAssembly stops the run with a German message.
+        page.js("(Module.ccall = () => { throw new WebAssembly.RuntimeError('unreachable'); }) && 1")
+        page.wait("document.getElementById('message').hidden === false")
+        self.assertIn('Fehler in WebAssembly', page.message())
+        passes = page.js('wellenlabor.passes')
+        time.sleep(0.3)
+        self.assertEqual(page.js('wellenlabor.passes'), passes)
+        page.cdp('Emulation.setDeviceMetricsOverride', width=1024, height=768, deviceScaleFactor=1, mobile=False)
+
     def test_downloads_are_named_by_program_and_time(self):
         page = self.page
         page.open('kettlab')
