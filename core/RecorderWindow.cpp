@@ -36,6 +36,7 @@ RecorderWindow::RecorderWindow(const char* program, int lastMass, RecorderHost& 
 void RecorderWindow::attach(Picture& plot)
 {
     plot_ = &plot;
+    drawn_ = {}; // a new picture shows nothing yet
     drawPlot();
 }
 
