@@ -3,6 +3,13 @@
 #include <fstream>
 #include <sstream>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <cstddef>
+
+// The sanitizer runtime's own count; GCC ships the runtime but not its header.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
 namespace {
 
 long statusValueKb(const std::string& key)
@@ -22,10 +29,27 @@ long statusValueKb(const std::string& key)
 
 } // namespace
 
+#if defined(__SANITIZE_ADDRESS__)
+long residentKb()
+{
+    return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
+}
+
+const char* residentName()
+{
+    return "heap in use";
+}
+#else
 long residentKb()
 {
     return statusValueKb("VmRSS:");
 }
+
+const char* residentName()
+{
+    return "RSS";
+}
+#endif
 
 long peakResidentKb()
 {

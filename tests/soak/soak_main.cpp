@@ -17,10 +17,10 @@ int main(int argc, char* argv[])
     bool sound = true;
     for (const SoakResult& r : std::vector<SoakResult>{soakChain(passes), soakWavePair(passes)}) {
         const bool flat = r.endRssKb - r.startRssKb <= allowedGrowthKb;
-        std::printf("%s: %lld passes in %.1f s, RSS %ld kB at start, %ld kB at end, peak %ld kB; "
+        std::printf("%s: %lld passes in %.1f s, %s %ld kB at start, %ld kB at end, peak RSS %ld kB; "
                     "largest |y| of the middle mass %.3g; values %s\n",
-            r.program.c_str(), static_cast<long long>(r.passes), r.seconds, r.startRssKb, r.endRssKb, r.peakRssKb,
-            r.largestDisplacement, r.allFinite ? "all finite" : "NOT FINITE");
+            r.program.c_str(), static_cast<long long>(r.passes), r.seconds, residentName(), r.startRssKb, r.endRssKb,
+            r.peakRssKb, r.largestDisplacement, r.allFinite ? "all finite" : "NOT FINITE");
         sound = sound && flat && r.allFinite;
     }
     return sound ? EXIT_SUCCESS : EXIT_FAILURE;
