@@ -1,5 +1,6 @@
 #include "ChainDisplay.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace chain {
@@ -75,6 +76,11 @@ void eraseMarkerOverChain(
             redrawDot(model, drawn, canvas, i, colours.at(static_cast<std::size_t>(i)));
         }
     }
+}
+
+int massAt(float x)
+{
+    return static_cast<int>(std::clamp(std::lround(x) - 1L, 1L, static_cast<long>(ChainModel::lastMass)));
 }
 
 void redrawDot(const ChainModel& model, ChainDrawn drawn, core::Canvas& canvas, int i, core::Rgb colour)

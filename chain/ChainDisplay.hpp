@@ -46,6 +46,9 @@ ChainDrawn drawnBy(const ChainModel& model);
 void eraseMarkerOverChain(
     const ChainModel& model, ChainDrawn drawn, core::Canvas& canvas, Marker marker, const DotColours& colours = {});
 
+// The mass whose dot stands nearest to x (points 1 to the last; point i at x = i + 1).
+int massAt(float x);
+
 // Draws point i's dot again where it was last drawn, in another colour.
 void redrawDot(const ChainModel& model, ChainDrawn drawn, core::Canvas& canvas, int i, core::Rgb colour);
 

@@ -1,5 +1,6 @@
 #include "KettlabForm.hpp"
 
+#include "ChainDisplay.hpp"
 #include "ChainForms.hpp"
 
 #include <string_view>
@@ -36,6 +37,9 @@ core::Reaction KettlabForm::handle(const core::FormEvent& event)
     const std::string_view control(event.control);
     if (window == core::RecorderWindow::name) {
         return recorderWindow_.handle(event);
+    }
+    if (window == "Form1" && control == "Picture1" && recorderWindow_.picks(event, massAt(event.x))) {
+        return {};
     }
     if (event.kind == core::FormEvent::click) {
         // "Info" shows the info window, whose one button shows the pendulum chain's.

@@ -128,6 +128,7 @@ struct ControlState {
     std::optional<core::Rgb> back;
     std::optional<bool> visible;
     std::optional<bool> checked;
+    std::optional<int> value; // a scroll bar's position, set without a change event
     std::optional<std::pair<double, double>> anchor;
 };
 

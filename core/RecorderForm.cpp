@@ -177,12 +177,11 @@ FormDesign recorderDesign(const char* program, int lastMass)
         .place = {120, 3840, 4680, 1920},
         .fontPoints = bold,
         .back = grey});
-    const char* const scrolls[followedMasses] = {"HScroll1", "HScroll2", "HScroll3"};
     const char* const scrollNames[followedMasses] = {"Erste Masse", "Zweite Masse", "Dritte Masse"};
     for (std::size_t k = 0; k < traceCount; ++k) {
         const double top = 300 + 390.0 * static_cast<double>(k);
         if (k < followedMasses) {
-            c.push_back({.name = scrolls[k],
+            c.push_back({.name = massScrolls.at(k),
                 .kind = scrollBar,
                 .container = "Frame1",
                 .place = {120, top, 2520, 300},
@@ -266,6 +265,9 @@ FormView recorderValues(const Recorder& recorder)
     for (std::size_t trace = 0; trace < traceCount; ++trace) {
         const bool on = followed(recorder, trace);
         const std::string name = on ? traceName(recorder, trace) : "";
+        if (trace < followedMasses) {
+            c.push_back({.control = massScrolls.at(trace), .value = recorder.masses().at(trace)});
+        }
         c.push_back({.control = legends[trace], .caption = name, .visible = on});
         c.push_back({.control = swatches[trace], .visible = on});
         c.push_back({.control = names[trace], .caption = name, .visible = on});

@@ -18,6 +18,8 @@ namespace core {
 // end, as its dot is drawn. All stand out on the plot's light yellow.
 inline constexpr std::array<Rgb, traceCount> traceColours{
     RGB(0, 114, 178), RGB(213, 94, 0), RGB(170, 51, 119), RGB(0, 0, 0)};
+// The scroll bars that choose the followed masses, a trace each.
+inline constexpr std::array<const char*, followedMasses> massScrolls{"HScroll1", "HScroll2", "HScroll3"};
 inline constexpr Rgb plotBackground = RGB(255, 255, 224);
 inline constexpr Rgb gridColour = RGB(216, 216, 192);
 // Grey, so the axes are not taken for the driven end's black trace.

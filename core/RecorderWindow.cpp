@@ -3,6 +3,7 @@
 #include "RecorderForm.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,7 +17,6 @@ namespace {
 constexpr int passesPerPlot = 4;
 constexpr int passesPerView = 30;
 
-constexpr const char* massScrolls[followedMasses] = {"HScroll1", "HScroll2", "HScroll3"};
 constexpr const char* windowOptions[windowLengths.size()] = {"Option1", "Option2", "Option3", "Option4"};
 
 } // namespace
@@ -27,7 +27,7 @@ RecorderWindow::RecorderWindow(const char* program, int lastMass, RecorderHost& 
 {
     for (std::size_t slot = 0; slot < followedMasses; ++slot) {
         const auto scroll = std::find_if(design_.controls.begin(), design_.controls.end(), [slot](const auto& c) {
-            return std::string_view(c.name) == massScrolls[slot];
+            return std::string_view(c.name) == massScrolls.at(slot);
         });
         masses_.at(slot) = scroll->scroll.value;
     }
@@ -73,7 +73,7 @@ Reaction RecorderWindow::handle(const FormEvent& event)
     }
     if (event.kind == FormEvent::change) {
         for (std::size_t slot = 0; slot < followedMasses; ++slot) {
-            if (control == massScrolls[slot]) {
+            if (control == massScrolls.at(slot)) {
                 masses_.at(slot) = event.value;
                 recorder->follow(static_cast<int>(slot), event.value);
                 host_.showFollowed();
@@ -96,6 +96,45 @@ Reaction RecorderWindow::handle(const FormEvent& event)
     }
     refresh();
     return reaction;
+}
+
+bool RecorderWindow::picks(const FormEvent& event, int mass)
+{
+    constexpr int leftButton = 1;
+    constexpr int ctrlKey = 2;
+    if (event.kind == FormEvent::mouseDown) {
+        picking_ = isOpen() && event.button == leftButton && (event.shift & ctrlKey) != 0;
+        if (picking_) {
+            pick(mass);
+        }
+        return picking_;
+    }
+    if (!picking_) {
+        return false;
+    }
+    // A move with the button up means its release went elsewhere.
+    if (event.kind == FormEvent::mouseMove && (event.button & leftButton) == 0) {
+        picking_ = false;
+        return false;
+    }
+    picking_ = event.kind != FormEvent::mouseUp;
+    return true;
+}
+
+void RecorderWindow::pick(int mass)
+{
+    auto slot = std::find(masses_.begin(), masses_.end(), mass);
+    const bool followed = slot != masses_.end();
+    if (!followed) {
+        slot = std::find(masses_.begin(), masses_.end(), 0);
+    }
+    if (slot == masses_.end()) {
+        slot = std::prev(masses_.end());
+    }
+    *slot = followed ? 0 : mass;
+    host_.recorder()->follow(static_cast<int>(slot - masses_.begin()), *slot);
+    host_.showFollowed();
+    refresh();
 }
 
 void RecorderWindow::afterPass()

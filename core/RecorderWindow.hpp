@@ -39,6 +39,11 @@ public:
     Reaction toggle();
     // An event on the window's controls, or the user closing it.
     Reaction handle(const FormEvent& event);
+    // Ctrl with the left button on the program's surface picks the mass under
+    // the pointer while the window is open: a followed mass is let go, another
+    // takes the first free trace, else the third. True for such a press, its
+    // moves and its release, which the surface's own handlers then do not get.
+    bool picks(const FormEvent& event, int mass);
     // After each pass the program made.
     void afterPass();
     // After an event or a single step: plot and values now.
@@ -50,6 +55,7 @@ public:
 
 private:
     void drawPlot();
+    void pick(int mass);
 
     FormDesign design_;
     RecorderHost& host_;
@@ -60,6 +66,7 @@ private:
     int window_ = 100;
     int passes_ = 0;
     bool viewDue_ = false;
+    bool picking_ = false;
     FormView values_; // read off and predicted a few times a second
     PlotDrawn drawn_;
 };

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <map>
 #include <string_view>
@@ -122,6 +123,12 @@ void applyState(QWidget* control, const core::ControlState& state)
     }
     if (state.checked) {
         qobject_cast<QAbstractButton*>(control)->setChecked(*state.checked);
+    }
+    if (state.value) {
+        // The core set it: no change event goes back.
+        auto* bar = qobject_cast<QScrollBar*>(control);
+        const QSignalBlocker quiet(bar);
+        bar->setValue(*state.value);
     }
     if (state.visible) {
         control->setVisible(*state.visible);

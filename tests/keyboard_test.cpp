@@ -173,6 +173,38 @@ template <typename Form> void recorderSwitch(const char* panelLabel)
     QVERIFY(recorder()->isVisible());
 }
 
+// With the recorder open, Ctrl and the left button on the surface pick the
+// mass under the pointer; the left button alone does what it always did.
+template <typename Form> void recorderPicksByCtrlClick()
+{
+    Active<Form> w;
+    w.key(Qt::Key_F9);
+    const QWidget& recorder = *w.form.infoWindow("Messschreiber");
+    const struct {
+        double x;
+        bool ctrl;
+        std::array<int, 3> masses;
+    } picks[] = {{40.8, false, {10, 22, 0}}, {40.8, true, {10, 22, 40}}, {40.8, true, {10, 22, 0}},
+        {10.8, true, {0, 22, 0}}, {50.8, true, {50, 22, 0}}, {60.8, true, {50, 22, 60}}, {70.8, true, {50, 22, 70}}};
+    double end = 0;
+    for (const auto& p : picks) {
+        const QPointF at = w.picture()->toPixel(p.x, p.ctrl ? 2.0 : 1.0);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, w.picture()->mapToGlobal(at), Qt::LeftButton,
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                p.ctrl ? Qt::ControlModifier : Qt::NoModifier);
+            QApplication::sendEvent(w.picture(), &event);
+        }
+        end = p.ctrl ? end : w.form.model().y[0];
+        for (int k = 0; k < 3; ++k) {
+            const std::string name = "HScroll" + std::to_string(k + 1);
+            QCOMPARE(formDriver::control<QScrollBar>(recorder, name.c_str())->value(), p.masses.at(k));
+        }
+    }
+    QCOMPARE(formDriver::caption(recorder, "Legend3"), QStringLiteral("Masse 70"));
+    QCOMPARE(w.form.model().y[0], end); // a pick's moves drive nothing
+}
+
 } // namespace
 
 class KeyboardTest : public QObject {
@@ -205,6 +237,12 @@ private slots:
     {
         recorderSwitch<chain::Form1>("Label1");
         recorderSwitch<wavepair::Form1>("Label1");
+    }
+
+    void recorderPicksByCtrlClick()
+    {
+        ::recorderPicksByCtrlClick<chain::Form1>();
+        ::recorderPicksByCtrlClick<wavepair::Form1>();
     }
 
     void singleStepRunsOnePassOnlyWhileHalted()

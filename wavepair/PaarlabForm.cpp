@@ -1,6 +1,7 @@
 #include "PaarlabForm.hpp"
 
 #include "PairForms.hpp"
+#include "WavePairDisplay.hpp"
 
 #include <string_view>
 
@@ -63,6 +64,9 @@ core::Reaction PaarlabForm::handle(const core::FormEvent& event)
     };
     if (std::string_view(event.window) == core::RecorderWindow::name) {
         return recorderWindow_.handle(event);
+    }
+    if (std::string_view(event.control) == "Picture1" && recorderWindow_.picks(event, massAt(event.x))) {
+        return {};
     }
     // "Ende" ends the program.
     if (event.kind == core::FormEvent::click && std::string_view(event.control) == "Command1") {

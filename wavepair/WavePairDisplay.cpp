@@ -1,5 +1,6 @@
 #include "WavePairDisplay.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace wavepair {
@@ -47,6 +48,12 @@ void eraseMarkerLine(
             picture1.PSet(transverse, transverseY(model.yDrawn[i]), colour);
         }
     }
+}
+
+int massAt(float x)
+{
+    const long lastDrawn = WavePairModel::lastMass - 1;
+    return static_cast<int>(std::clamp(2 * std::lround((x - 1) / 2), 2L, lastDrawn));
 }
 
 void redrawDots(const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, int i, core::Rgb colour)

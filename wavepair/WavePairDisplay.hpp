@@ -47,6 +47,10 @@ RowsDrawn rowsDrawnBy(const WavePairModel& model);
 void eraseMarkerLine(
     const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, float x, const DotColours& colours = {});
 
+// The mass with dots whose rest place is nearest to x (mass i at x = i + 1,
+// every second one from mass 2 drawn).
+int massAt(float x);
+
 // Draws mass i's dots again where they were last drawn, in another colour;
 // only every second mass has dots.
 void redrawDots(const WavePairModel& model, RowsDrawn rows, core::Canvas& picture1, int i, core::Rgb colour);

@@ -373,6 +373,9 @@ void WebForm::view(Json& json, const core::FormView& shown, const core::FormDesi
         if (s.checked) {
             json.key("checked").value(*s.checked);
         }
+        if (s.value) {
+            json.key("value").value(*s.value);
+        }
         if (s.anchor) {
             // A control on a picture: its top-left corner in the picture's pixels.
             for (const core::ControlDesign& c : design.controls) {

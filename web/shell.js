@@ -604,6 +604,9 @@ function showView(view, windowName) {
     if (state.checked !== undefined) {
       element.radio.checked = state.checked;
     }
+    if (state.value !== undefined) {
+      element.setValue(state.value, true); // the core set it: no change goes back
+    }
     if (state.x !== undefined) {
       Object.assign(element.style, {left: px(state.x), top: px(state.y)});
     }
