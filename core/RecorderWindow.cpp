@@ -74,9 +74,7 @@ Reaction RecorderWindow::handle(const FormEvent& event)
     if (event.kind == FormEvent::change) {
         for (std::size_t slot = 0; slot < followedMasses; ++slot) {
             if (control == massScrolls.at(slot)) {
-                masses_.at(slot) = event.value;
-                recorder->follow(static_cast<int>(slot), event.value);
-                host_.showFollowed();
+                follow(slot, event.value);
             }
         }
     } else if (event.kind == FormEvent::click) {
@@ -131,10 +129,15 @@ void RecorderWindow::pick(int mass)
     if (slot == masses_.end()) {
         slot = std::prev(masses_.end());
     }
-    *slot = followed ? 0 : mass;
-    host_.recorder()->follow(static_cast<int>(slot - masses_.begin()), *slot);
-    host_.showFollowed();
+    follow(static_cast<std::size_t>(slot - masses_.begin()), followed ? 0 : mass);
     refresh();
+}
+
+void RecorderWindow::follow(std::size_t slot, int mass)
+{
+    masses_.at(slot) = mass;
+    host_.recorder()->follow(static_cast<int>(slot), mass);
+    host_.showFollowed();
 }
 
 void RecorderWindow::afterPass()

@@ -56,6 +56,7 @@ public:
 private:
     void drawPlot();
     void pick(int mass);
+    void follow(std::size_t slot, int mass);
 
     FormDesign design_;
     RecorderHost& host_;
